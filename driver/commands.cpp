@@ -1,0 +1,192 @@
+#include "commands.h"
+
+#include "logic/board.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lastrino::driver {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::vector<std::string_view> split(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isBlank(text[i])) ++i;
+        std::size_t end = i;
+        while (end < text.size() && !isBlank(text[end])) ++end;
+        if (end > i) words.push_back(text.substr(i, end - i));
+        i = end;
+    }
+    return words;
+}
+
+// A whole number written with digits only.
+std::optional<std::uint64_t> wholeNumber(std::string_view word) {
+    if (word.empty()) return std::nullopt;
+    for (char c : word) {
+        if (c < '0' || c > '9') return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    auto [end, err] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (err != std::errc{} || end != word.data() + word.size()) return std::nullopt;
+    return value;
+}
+
+// A decimal number from 0 up to, but not including, 1: digits with at most
+// one point, and nothing but zeros before the point.
+std::optional<double> unitFraction(std::string_view word) {
+    const std::size_t point = word.find('.');
+    const std::string_view whole = word.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? "" : word.substr(point + 1);
+    if (whole.empty() && fraction.empty()) return std::nullopt;
+    for (char c : whole) {
+        if (c != '0') return std::nullopt;
+    }
+    for (char c : fraction) {
+        if (c < '0' || c > '9') return std::nullopt;
+    }
+    double value = std::strtod(std::string("0.").append(fraction).c_str(), nullptr);
+    // A long run of nines can round up to 1; keep it a draw below 1.
+    if (value >= 1.0) value = std::nextafter(1.0, 0.0);
+    return value;
+}
+
+char colourLetter(Colour c) {
+    if (c == colblu) return 'B';
+    if (c == colgiallo) return 'Y';
+    if (c == colvuoto) return 'E';
+    return '#';
+}
+
+}  // namespace
+
+Driver::Driver(std::ostream& out)
+    : out_(out),
+      program_(Events{
+          .helpShown = [this] { out_ << "event help-shown\n"; },
+          .endWindowShown = [this](const std::string& m) { out_ << "event end-window " << m << '\n'; },
+      }) {}
+
+bool Driver::error(std::string_view reason) {
+    out_ << "error " << reason << '\n';
+    return true;  // the driver goes on with the next line
+}
+
+bool Driver::line(std::string_view text) {
+    // Trailing white space includes the carriage return of a CRLF line.
+    constexpr std::string_view space = " \t\r\n\v\f";
+    const auto first = text.find_first_not_of(space);
+    text = first == std::string_view::npos ? std::string_view{} : text.substr(first, text.find_last_not_of(space) - first + 1);
+    const auto words = split(text);
+    bool goOn = true;
+    if (!words.empty() && words[0][0] != '#') goOn = run(words);
+    out_.flush();
+    return goOn;
+}
+
+bool Driver::run(const std::vector<std::string_view>& words) {
+    const std::string_view command = words[0];
+    const std::size_t args = words.size() - 1;
+    GameWindowInMemory& gioco = program_.frmgioco();
+
+    if (command == "click") {
+        if (args != 1) return error("click takes one cell number");
+        const auto n = wholeNumber(words[1]);
+        if (!n || *n < 1 || *n > static_cast<unsigned>(cells)) return error("no such cell");
+        gioco.setFocus("cmd(" + std::to_string(*n) + ")");
+        program_.cmd_Click(static_cast<int>(*n));
+    } else if (command == "start" || command == "help" || command == "solution" || command == "show" ||
+               command == "exit" || command == "quit") {
+        if (args != 0) return error(std::string(command) + " takes no value");
+        if (command == "start") {
+            gioco.setFocus("cmdcomincia");
+            program_.cmdcomincia_Click();
+        } else if (command == "help") {
+            if (!gioco.helpVisible()) return error("the Help button is hidden");
+            gioco.setFocus("cmdaiuto");
+            program_.cmdaiuto_Click();
+        } else if (command == "solution") {
+            gioco.setFocus("cmdsoluzione");
+            program_.cmdsoluzione_Click();
+        } else if (command == "show") {
+            show();
+        } else if (command == "exit") {
+            out_ << "event exit\n";
+            return false;
+        } else {
+            return false;
+        }
+    } else if (command == "timed") {
+        if (args != 1 || (words[1] != "si" && words[1] != "no")) return error("timed takes si or no");
+        if (!gioco.optionsEnabled()) return error("the options are disabled");
+        const bool si = words[1] == "si";
+        gioco.setFocus(si ? "optsi" : "optno");
+        gioco.selectTimed(si);
+        si ? program_.optsi_Click() : program_.optno_Click();
+    } else if (command == "tick") {
+        if (args > 1) return error("tick takes at most one count");
+        std::uint64_t periods = 1;
+        if (args == 1) {
+            const auto k = wholeNumber(words[1]);
+            if (!k || *k < 1) return error("the tick count is not a whole number of at least 1");
+            periods = *k;
+        }
+        program_.tempo_Timer(periods);
+    } else if (command == "end") {
+        if (args != 1 || (words[1] != "si" && words[1] != "no" && words[1] != "close"))
+            return error("end takes si, no or close");
+        if (!program_.endWindow()) return error("no end-of-game window is open");
+        if (words[1] == "si") {
+            program_.cmdsi_Click();
+        } else if (words[1] == "close") {
+            program_.closeEndWindow();
+        } else {
+            out_ << "event exit\n";
+            return false;
+        }
+    } else if (command == "rand") {
+        if (args == 0) return error("rand takes one or more values");
+        std::vector<double> values;
+        for (std::size_t i = 1; i < words.size(); ++i) {
+            const auto x = unitFraction(words[i]);
+            if (!x) return error("a random value must be a decimal number from 0 to below 1");
+            values.push_back(*x);
+        }
+        for (double x : values) program_.random().push(x);
+    } else {
+        return error("unknown command");
+    }
+    return true;
+}
+
+void Driver::show() {
+    const GameWindowInMemory& g = program_.frmgioco();
+    out_ << "board";
+    for (int n = 1; n <= cells; ++n) {
+        const std::string label = g.label(n);
+        const Colour colour = g.faceColour(n);
+        out_ << ' ' << (label.empty() ? "_" : label) << colourLetter(colour);
+        if (colourLetter(colour) == '#') {
+            char hex[9];
+            std::snprintf(hex, sizeof hex, "%08X", colour);
+            out_ << hex;
+        }
+    }
+    out_ << "\nmoves " << g.moves() << "\nclock " << g.clockText() << "\npartita " << program_.state().partita
+         << "\natempo " << program_.state().atempo << "\noptions " << (g.timedSelected() ? "si" : "no") << ' '
+         << (g.optionsEnabled() ? "enabled" : "disabled") << "\ntimer " << (g.timerEnabled() ? "on" : "off")
+         << "\nhelp " << (g.helpVisible() ? "shown" : "hidden") << "\ntooltip " << g.startTooltip() << "\nfocus "
+         << g.focus() << "\nend-window " << program_.endWindow().value_or("-") << '\n';
+}
+
+}  // namespace lastrino::driver

@@ -1,0 +1,29 @@
+#include "clock.h"
+
+namespace lastrino {
+
+std::string clockText(std::uint64_t minuti, int secondi) {
+    std::string text = minuti < 10 ? "0" : "";
+    text += std::to_string(minuti);
+    text += secondi < 10 ? ":0" : ":";
+    text += std::to_string(secondi);
+    return text;
+}
+
+void tick(GameState& s, GameWindow& w) { ticks(s, w, 1); }
+
+void ticks(GameState& s, GameWindow& w, std::uint64_t periods) {
+    if (periods == 0) return;
+    s.minuti += periods / 60;
+    s.secondi += static_cast<int>(periods % 60);
+    if (s.secondi >= 60) {
+        s.secondi -= 60;
+        s.minuti += 1;
+    }
+    w.setClockText(clockText(s.minuti, s.secondi));
+    w.enableTimer(true);
+}
+
+void chooseTimed(GameState& s, bool timed) { s.atempo = timed ? 1 : 0; }
+
+}  // namespace lastrino

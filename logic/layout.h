@@ -1,0 +1,145 @@
+// The two windows as designed: every control's place, look and state at
+// load, as plain data. Each front end builds its windows from these tables,
+// so a layout fix is made here once.
+//
+// Places and sizes are in twips; at 15 twips to the pixel they give the
+// pixels on screen. A control inside a frame is placed relative to the frame.
+#pragma once
+
+#include "board.h"
+#include "window.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace lastrino::layout {
+
+constexpr int twipsPerPixel = 15;
+constexpr int pixels(int twips) { return twips / twipsPerPixel; }
+
+constexpr Colour colbuttontext = 0x80000012;  // system colour 18: button text
+
+enum class Kind { Cell, PictureButton, Button, Label, Frame, Option, PictureBox, Shape, Image };
+enum class Align { Left, Centre };
+
+struct Font {
+    std::string_view face{};
+    double points = 0;
+    int weight = 400;  // 700 is bold
+};
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct Control {
+    std::string_view name{};
+    Kind kind = Kind::Label;
+    std::string_view parent{};  // the frame it sits in, or "" for the window
+    Rect twips{};
+    std::string_view caption{};
+    Colour back = colpesca;  // face of a button, outline of a shape
+    Colour text = coltesto;
+    Font font{};
+    int tabIndex = -1;  // -1: not in the tab order
+    bool visible = true;
+    bool selected = false;  // option buttons
+    std::string_view tooltip{};
+    std::string_view picture{};  // name of the artwork it shows
+    Align align = Align::Left;
+    bool wordWrap = false;
+};
+
+struct Window {
+    std::string_view name{};
+    std::string_view caption{};
+    int clientWidth;  // twips
+    int clientHeight;
+    Colour back;
+    std::string_view icon;
+    std::span<const Control> controls;
+};
+
+constexpr Font msSans12Bold{"MS Sans Serif", 12, 700};
+constexpr Font msSansSmallBold{"MS Sans Serif", 9.75, 700};
+constexpr Font cellFont{"MS Sans Serif", 18, 400};
+constexpr Font comicSmall{"Comic Sans MS", 9.75, 400};
+constexpr Font comic12{"Comic Sans MS", 12, 400};
+constexpr Font comic18Bold{"Comic Sans MS", 18, 700};
+
+// Cell buttons: a pitch of 600 and a size of 615, so neighbours overlap by
+// one pixel and no gap shows.
+constexpr int cellSize = 615;
+constexpr Rect cellRect(int cell) {
+    return {480 + 600 * columnOf(cell), 1680 + 600 * rowOf(cell), cellSize, cellSize};
+}
+// Cells 1 to 28 follow the three buttons in the tab order; 29 to 32 come
+// after Label1 and Picture1.
+constexpr int cellTabIndex(int cell) { return cell <= 28 ? cell + 2 : cell + 4; }
+
+// Design state of a cell: the solved board.
+constexpr Colour cellColourAtLoad(int cell) { return cell == cells ? colvuoto : tileColour(cell); }
+
+inline constexpr std::array<Control, 14> gameControls{{
+    {.name = "Label1", .twips = {360, 1560, 2655, 5055}, .back = colrosso, .tabIndex = 31},
+    {.name = "cmdcomincia", .kind = Kind::PictureButton, .twips = {3240, 5400, 615, 615},
+     .back = colgiallo, .tabIndex = 0, .tooltip = "Comincia", .picture = "comincia"},
+    {.name = "cmdaiuto", .kind = Kind::PictureButton, .twips = {3960, 5400, 615, 615},
+     .back = colgiallo, .tabIndex = 43, .visible = false, .tooltip = "Aiuto!", .picture = "aiuto"},
+    {.name = "cmdesci", .kind = Kind::PictureButton, .twips = {4680, 5400, 615, 615},
+     .back = colgiallo, .tabIndex = 2, .tooltip = "Esci", .picture = "esci"},
+    {.name = "cmdsoluzione", .kind = Kind::Button, .twips = {3600, 6120, 1335, 495},
+     .caption = "&Soluzione", .back = colgiallo, .text = colbuttontext, .font = comicSmall,
+     .tabIndex = 1, .align = Align::Centre},
+    {.name = "Frame2", .kind = Kind::Frame, .twips = {3360, 1560, 1815, 855}, .caption = "Mosse",
+     .font = msSans12Bold, .tabIndex = 38},
+    {.name = "lblcont", .parent = "Frame2", .twips = {120, 360, 1335, 375}, .caption = "0",
+     .font = msSans12Bold, .tabIndex = 39},
+    {.name = "Frame1", .kind = Kind::Frame, .twips = {3360, 2640, 1815, 1215}, .caption = "Tempo",
+     .font = msSans12Bold, .tabIndex = 37},
+    {.name = "optsi", .kind = Kind::Option, .parent = "Frame1", .twips = {120, 360, 615, 255},
+     .caption = "Sì", .font = msSansSmallBold, .tabIndex = 41},
+    {.name = "optno", .kind = Kind::Option, .parent = "Frame1", .twips = {960, 360, 735, 255},
+     .caption = "No", .font = msSansSmallBold, .tabIndex = 42, .selected = true},
+    {.name = "lbltime", .parent = "Frame1", .twips = {120, 720, 1095, 375}, .caption = "00:00",
+     .font = msSans12Bold, .tabIndex = 40},
+    {.name = "Picture1", .kind = Kind::PictureBox, .twips = {840, 360, 3855, 735}, .tabIndex = 32,
+     .picture = "titolo"},
+    // An outline 16 px outside Picture1 on every side.
+    {.name = "Shape1", .kind = Kind::Shape, .twips = {600, 120, 4335, 1215}, .back = coltesto},
+    {.name = "Image1", .kind = Kind::Image, .twips = {120, 6840, 1230, 165}, .picture = "striscia"},
+}};
+
+inline constexpr Window frmgioco{"frmgioco", "Lastrino!", 5535, 7110, colpesca, "lastrino", gameControls};
+
+inline constexpr std::array<Control, 5> endControls{{
+    {.name = "Picture1", .kind = Kind::PictureBox, .twips = {360, 240, 5415, 735}, .tabIndex = 0,
+     .picture = "vittoria"},
+    // Form_Load replaces this caption before the window is ever seen.
+    {.name = "lblmess", .twips = {360, 1200, 5415, 1095}, .caption = "Hai vinto!", .font = comic18Bold,
+     .tabIndex = 1, .align = Align::Centre, .wordWrap = true},
+    {.name = "Label2", .twips = {1800, 2400, 2535, 375}, .caption = "Un'altra partita?",
+     .text = colrosso, .font = comic12, .tabIndex = 2, .align = Align::Centre},
+    {.name = "cmdsi", .kind = Kind::Button, .twips = {1800, 3000, 1095, 375}, .caption = "&Sì",
+     .back = colsi, .text = colbuttontext, .font = msSansSmallBold, .tabIndex = 3,
+     .align = Align::Centre},
+    {.name = "cmdno", .kind = Kind::Button, .twips = {3240, 3000, 1095, 375}, .caption = "&No",
+     .back = colsi, .text = colbuttontext, .font = msSansSmallBold, .tabIndex = 4,
+     .align = Align::Centre},
+}};
+
+inline constexpr Window frmscelta{"frmscelta", "Un'altra partita?", 6135, 3495, colpesca, "lastrino", endControls};
+
+// The control of a window by name; nullptr when it has none of that name.
+constexpr const Control* find(const Window& w, std::string_view name) {
+    for (const Control& c : w.controls) {
+        if (c.name == name) return &c;
+    }
+    return nullptr;
+}
+
+}  // namespace lastrino::layout

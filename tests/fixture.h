@@ -1,0 +1,48 @@
+// A running program with its windows in memory, and what it reported.
+#pragma once
+
+#include "driver/program.h"
+#include "logic/board.h"
+
+#include <string>
+#include <vector>
+
+namespace lastrino::testing {
+
+struct Game {
+    int helpShown = 0;
+    std::vector<std::string> endWindows;
+    driver::Program program{driver::Events{
+        .helpShown = [this] { ++helpShown; },
+        .endWindowShown = [this](const std::string& m) { endWindows.push_back(m); },
+    }};
+    driver::GameWindowInMemory& w = program.frmgioco();
+
+    // Lay out a board from 32 labels ("" for the empty cell), coloured as a game would be.
+    void setBoard(const std::vector<std::string>& labels) {
+        for (int n = 1; n <= cells; ++n) {
+            w.setLabel(n, labels.at(n - 1));
+            w.setFaceColour(n, colvuoto);
+        }
+        colori(w);
+    }
+    // The solved board with the empty cell moved to `empty` by swapping it with the tile there.
+    void solvedWithEmptyAt(int empty) {
+        std::vector<std::string> labels;
+        for (int n = 1; n <= cells; ++n) labels.push_back(n == cells ? "" : tileLabel(n));
+        std::swap(labels[empty - 1], labels[cells - 1]);
+        setBoard(labels);
+    }
+    // Start a game, then lay out a board of our own in it.
+    void playing() {
+        for (int k = 0; k < tiles; ++k) program.random().push((k + 0.5) / tiles);
+        program.cmdcomincia_Click();
+    }
+    int emptyCell() const {
+        for (int n = 1; n <= cells; ++n)
+            if (w.faceColour(n) == colvuoto) return n;
+        return 0;
+    }
+};
+
+}  // namespace lastrino::testing
