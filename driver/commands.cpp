@@ -43,19 +43,38 @@ std::optional<std::uint64_t> wholeNumber(std::string_view word) {
 }
 
 // A decimal number from 0 up to, but not including, 1: digits with at most
-// one point, and nothing but zeros before the point.
+// one point, and an optional exponent ("0.25", ".5", "2.5e-1").
 std::optional<double> unitFraction(std::string_view word) {
-    const std::size_t point = word.find('.');
-    const std::string_view whole = word.substr(0, point);
-    const std::string_view fraction = point == std::string_view::npos ? "" : word.substr(point + 1);
-    if (whole.empty() && fraction.empty()) return std::nullopt;
-    for (char c : whole) {
-        if (c != '0') return std::nullopt;
+    const std::size_t e = word.find_first_of("eE");
+    const std::string_view mantissa = word.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = word.substr(e + 1);
+        const bool negative = !digits.empty() && digits[0] == '-';
+        if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) digits.remove_prefix(1);
+        const auto n = wholeNumber(digits.substr(0, 6));
+        if (!n || digits.size() > 6) return std::nullopt;
+        exponent = negative ? -static_cast<long long>(*n) : static_cast<long long>(*n);
     }
-    for (char c : fraction) {
-        if (c < '0' || c > '9') return std::nullopt;
+    // The value is 0.D x 10^scale, D the digits from the first non-zero one:
+    // below 1 exactly when D is empty or scale is not positive.
+    bool point = false, anyDigit = false, significant = false;
+    long long scale = exponent;
+    for (char c : mantissa) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            anyDigit = true;
+            if (c != '0') significant = true;
+            if (significant && !point) ++scale;
+            if (!significant && point) --scale;
+        } else {
+            return std::nullopt;
+        }
     }
-    double value = std::strtod(std::string("0.").append(fraction).c_str(), nullptr);
+    if (!anyDigit) return std::nullopt;
+    if (significant && scale > 0) return std::nullopt;
+    double value = std::strtod(std::string(word).c_str(), nullptr);
     // A long run of nines can round up to 1; keep it a draw below 1.
     if (value >= 1.0) value = std::nextafter(1.0, 0.0);
     return value;

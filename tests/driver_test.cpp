@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -57,7 +59,7 @@ TEST(Driver, BadLinesAnswerOneErrorEachAndChangeNothing) {
     const char* bad[] = {
         "click 0",  "click 33",   "click x",  "click 1 2", "click",      "click -1",  "clock",
         "tick 0",   "tick -1",    "tick 1.5", "tick 2 3",  "tick 99999999999999999999",
-        "rand",     "rand 1",     "rand 0.5 2", "rand -0.1", "rand 1e-3", "rand .",   "help",
+        "rand",     "rand 1",     "rand 0.5 2", "rand -0.1", "rand 1e0", "rand 10e-1", "rand .", "rand 0.5e", "rand nan", "rand 0x0.8",   "help",
         "end si",   "end no",     "end close", "end maybe", "START",     "timed maybe", "timed",
         "show extra", "quit now", "Click 5",
     };
@@ -73,6 +75,18 @@ TEST(Driver, BadLinesAnswerOneErrorEachAndChangeNothing) {
     }
     EXPECT_EQ(run.out.substr(at), startState);
     EXPECT_EQ(run.status, 0);
+}
+
+TEST(Driver, RandomValuesInEveryDecimalForm) {
+    const Session run = drive("rand .5 2.5E-1 0 0. 00.000 0.99999999999999999999\nrand 9.99e-1\nstart\nshow\n");
+    std::vector<std::string> board;
+    std::istringstream first(run.out.substr(0, run.out.find('\n')));
+    for (std::string token; first >> token;) board.push_back(token);
+    ASSERT_EQ(board.size(), 33u) << run.out;
+    EXPECT_EQ(board[16], "1B");  // .5 draws cell 16
+    EXPECT_EQ(board[8], "2Y");   // .25 draws cell 8
+    EXPECT_EQ(board[1], "3B");   // 0 draws cell 1, and again twice for tile 4
+    EXPECT_EQ(board[31], "4Y");  // just below 1 draws cell 31
 }
 
 const std::string solved =
