@@ -6,8 +6,11 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Packages to build and play.
 build_packages=(cmake ninja-build g++ pkg-config libgtest-dev
                 qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 fonts-comic-neue)
-# Packages the tests need on top.
-test_packages=(xvfb xauth x11-utils)
+# Packages the tests need on top: a display for real windows, the desktop
+# entry and AppStream validators, the .deb tools and readelf.
+test_packages=(xvfb xauth x11-utils desktop-file-utils appstream dpkg-dev binutils)
+# The fuzzer (scripts/fuzz): clang with its libFuzzer and sanitizer runtimes.
+fuzz_packages=(clang libclang-rt-14-dev)
 
 missing_packages() {
     local p
