@@ -11,6 +11,10 @@ build_packages=(cmake ninja-build g++ pkg-config libgtest-dev
 test_packages=(xvfb xauth x11-utils desktop-file-utils appstream dpkg-dev binutils)
 # The fuzzer (scripts/fuzz): clang with its libFuzzer and sanitizer runtimes.
 fuzz_packages=(clang libclang-rt-14-dev)
+# The benchmarks (scripts/bench): Google Benchmark, X DAMAGE for the paint
+# probe, xdotool to click, and the accessibility bus to read the clock.
+bench_packages=(libbenchmark-dev libx11-dev libxdamage-dev xvfb xauth xdotool python3
+                dbus python3-pyatspi at-spi2-core)
 
 missing_packages() {
     local p
