@@ -6,8 +6,15 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Packages to build and play.
 build_packages=(cmake ninja-build g++ pkg-config libgtest-dev
                 qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 fonts-comic-neue)
-# Packages the tests need on top.
-test_packages=(xvfb xauth x11-utils)
+# Packages the tests need on top: a display for real windows, the desktop
+# entry and AppStream validators, the .deb tools and readelf.
+test_packages=(xvfb xauth x11-utils desktop-file-utils appstream dpkg-dev binutils)
+# The fuzzer (scripts/fuzz): clang with its libFuzzer and sanitizer runtimes.
+fuzz_packages=(clang libclang-rt-14-dev)
+# The benchmarks (scripts/bench): Google Benchmark, X DAMAGE for the paint
+# probe, xdotool to click, and the accessibility bus to read the clock.
+bench_packages=(libbenchmark-dev libx11-dev libxdamage-dev xvfb xauth xdotool python3
+                dbus python3-pyatspi at-spi2-core)
 
 missing_packages() {
     local p

@@ -1,0 +1,322 @@
+#!/usr/bin/env python3
+"""Desktop benchmarks of the game's window against a bare Qt form.
+
+Runs everything under a private Xvfb display and compares the game
+(build/bin/lastrino) with bare_form, a Qt Widgets form with the same widgets
+and no game in it, run by run, interleaved, reporting medians and the ratio
+game / bare form:
+
+  first paint   from the exec of the program to its first top-level window
+                being mapped, and then painted: paint_probe watches the display
+                for the window's creation, gives it an X DAMAGE object, and
+                reports the map and the first damage, that is the first time
+                the program drew into the mapped window
+  RSS           peak (VmHWM) and settled (VmRSS about 3 s after the paint),
+                from /proc/PID/status
+  wakeups/s     voluntary + involuntary context switches of every thread of
+                the process (/proc/PID/task/*/status) over an idle period,
+                divided by its length: each one is the process waking up
+
+Modes measured in one run: the window just shown; the game with an untimed
+game started and left alone (0 wakeups/s is the target); and a timed game
+left running against the bare form with a 1 s QTimer that rewrites a label.
+The game is driven with xdotool clicks at the middle of "Sì" and Start, whose
+places click_points prints from the window's design table.
+
+"clock" mode starts a timed game, lets it run for real time, and reads the
+clock label through the accessibility bus (AT-SPI, with Debian's
+python3-pyatspi), so the game needs no hook of its own; without pyatspi it
+says so and skips.
+
+Python 3 standard library only; called by scripts/bench.
+"""
+import argparse
+import glob
+import os
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+
+def die(message):
+    print(f"bench: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+class Display:
+    """A private Xvfb server, gone when the harness ends."""
+
+    def __init__(self):
+        read_end, write_end = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as f:
+            number = f.readline().strip()
+        if not number:
+            die("Xvfb did not start")
+        self.name = f":{number}"
+
+    def close(self):
+        self.server.terminate()
+        try:
+            self.server.wait(5)
+        except subprocess.TimeoutExpired:
+            self.server.kill()
+
+
+class Program:
+    """One program under test on the display, with its first paint timed."""
+
+    def __init__(self, argv, env, probe, deadline=30):
+        watcher = subprocess.Popen([probe, str(deadline)], env=env, stdout=subprocess.PIPE, text=True)
+        ready = watcher.stdout.readline()
+        if not ready.startswith("ready"):
+            watcher.kill()
+            die("paint_probe did not start")
+        start = time.monotonic()  # the same clock as paint_probe's
+        self.process = subprocess.Popen(argv, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.pid = self.process.pid
+        try:
+            out, _ = watcher.communicate(timeout=deadline + 5)
+        except subprocess.TimeoutExpired:
+            watcher.kill()
+            out = ""
+        events = {m[0]: (float(m[1]), m[2]) for m in re.findall(r"^(map|paint) (\S+) (\S+)$", out, re.M)}
+        if "paint" not in events:
+            self.stop()
+            die(f"{argv[0]}: no window was mapped and painted within {deadline} s")
+        self.map_ms = (events["map"][0] - start) * 1000
+        self.paint_ms = (events["paint"][0] - start) * 1000
+        self.window = events["paint"][1]
+
+    def status(self, key):
+        with open(f"/proc/{self.pid}/status") as f:
+            for line in f:
+                if line.startswith(key + ":"):
+                    return int(line.split()[1])
+        return 0
+
+    def switches(self):
+        total = 0
+        for path in glob.glob(f"/proc/{self.pid}/task/*/status"):
+            try:
+                with open(path) as f:
+                    for line in f:
+                        if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
+                            total += int(line.split()[1])
+            except FileNotFoundError:  # a thread that ended meanwhile
+                pass
+        return total
+
+    def wakeups_per_second(self, seconds):
+        before = self.switches()
+        time.sleep(seconds)
+        if self.process.poll() is not None:
+            die(f"the program under test ended while idle (status {self.process.returncode})")
+        return (self.switches() - before) / seconds
+
+    def click(self, env, x, y):
+        subprocess.run(["xdotool", "mousemove", "--window", self.window, str(x), str(y), "click", "1"],
+                       env=env, check=True, timeout=10)
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+
+
+def click_points(tool):
+    out = subprocess.run([tool], capture_output=True, text=True, check=True).stdout
+    return {name: (int(x), int(y)) for name, x, y in (line.split() for line in out.splitlines())}
+
+
+def start_game(program, env, points, timed, settle):
+    if timed:
+        program.click(env, *points["optsi"])
+    program.click(env, *points["cmdcomincia"])
+    time.sleep(settle)
+
+
+def measure(args, env, tools, points):
+    """Interleaved runs; returns {metric: {"bare": [...], "game": [...]}}."""
+    results = {}
+
+    def add(metric, who, value):
+        results.setdefault(metric, {"bare": [], "game": []})[who].append(value)
+
+    subjects = [("bare", [tools["bare_form"]])]
+    if args.game:
+        subjects.append(("game", [args.game]))
+    for run in range(1, args.runs + 1):
+        print(f"run {run}/{args.runs}", file=sys.stderr)
+        for who, argv in subjects:
+            p = Program(argv, env, tools["paint_probe"])
+            try:
+                add("map (ms)", who, p.map_ms)
+                add("first paint (ms)", who, p.paint_ms)
+                time.sleep(args.settle)
+                add("peak RSS (KiB)", who, p.status("VmHWM"))
+                add("settled RSS (KiB)", who, p.status("VmRSS"))
+                add("wakeups/s, window left alone", who, p.wakeups_per_second(args.idle))
+                if who == "game":
+                    start_game(p, env, points, timed=False, settle=1)
+                    add("wakeups/s, untimed game left alone", who, p.wakeups_per_second(args.idle))
+            finally:
+                p.stop()
+            # A timed game against the bare form's 1 s timer.
+            p = Program(argv + (["--timer"] if who == "bare" else []), env, tools["paint_probe"])
+            try:
+                if who == "game":
+                    start_game(p, env, points, timed=True, settle=1)
+                else:
+                    time.sleep(1)
+                add("wakeups/s, timed game running", who, p.wakeups_per_second(args.idle))
+            finally:
+                p.stop()
+    return results
+
+
+TARGETS = {  # metric: (largest ratio game / bare form, or an absolute limit for the game)
+    "first paint (ms)": ("ratio", 1.10),
+    "settled RSS (KiB)": ("ratio", 1.05),
+    "wakeups/s, untimed game left alone": ("absolute", 0.0),
+    "wakeups/s, timed game running": ("ratio", 1.0),
+}
+
+
+def report(results):
+    print(f"{'metric':38} {'bare form':>11} {'game':>11} {'game/bare':>10}  target")
+    for metric, values in results.items():
+        bare = statistics.median(values["bare"]) if values["bare"] else None
+        game = statistics.median(values["game"]) if values["game"] else None
+        ratio = game / bare if game is not None and bare else None
+        target = ""
+        if metric in TARGETS and game is not None:
+            kind, limit = TARGETS[metric]
+            if kind == "ratio":
+                if ratio is not None:
+                    target = f"<= {limit:.2f}x  {'met' if ratio <= limit else 'MISSED'}"
+                elif game <= 0:
+                    target = "met (both 0)"
+                else:
+                    target = "MISSED (bare form is 0)"
+            else:
+                target = f"= {limit:g}  {'met' if game <= limit else 'MISSED'}"
+        fmt = lambda v: "-" if v is None else f"{v:.1f}"  # noqa: E731
+        print(f"{metric:38} {fmt(bare):>11} {fmt(game):>11} {fmt(ratio) if ratio is None else f'{ratio:.3f}':>10}  {target}")
+
+
+ATSPI_READER = r"""
+import re, sys
+import pyatspi
+pid = int(sys.argv[1])
+def walk(node, depth=0):
+    if node is None or depth > 30:
+        return None
+    try:
+        if node.getRoleName() == "label" and re.fullmatch(r"\d{2,}:\d{2}", node.name or ""):
+            return node.name
+        for i in range(node.childCount):
+            found = walk(node.getChildAtIndex(i), depth + 1)
+            if found:
+                return found
+    except Exception:
+        return None
+    return None
+import time
+desktop = pyatspi.Registry.getDesktop(0)
+# The registry's first answer can come before it has listed the programs.
+for attempt in range(20):
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.get_process_id() == pid:
+            text = walk(app)
+            if text:
+                print(text)
+                sys.exit(0)
+    time.sleep(0.25)
+sys.exit(3)
+"""
+
+
+def clock(args, env, tools, points):
+    system_python = "/usr/bin/python3"
+    if subprocess.run([system_python, "-c", "import pyatspi"], capture_output=True).returncode != 0:
+        print("clock: skipped: reading the clock label needs the accessibility bus "
+              "(Debian's python3-pyatspi and at-spi2-core)")
+        return
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                           stdout=subprocess.PIPE, text=True)
+    env = dict(env, DBUS_SESSION_BUS_ADDRESS=bus.stdout.readline().strip(),
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    argv, who = ([args.game], "game") if args.game else ([tools["bare_form"], "--timer"], "bare form")
+    p = Program(argv, env, tools["paint_probe"])
+    try:
+        if args.game:
+            start_game(p, env, points, timed=True, settle=0)
+        started = time.monotonic()
+        time.sleep(args.clock_seconds)
+
+        def read():
+            r = subprocess.run([system_python, "-c", ATSPI_READER, str(p.pid)], env=env,
+                               capture_output=True, text=True, timeout=60)
+            return r.stdout.strip() if r.returncode == 0 else None
+
+        before = time.monotonic() - started
+        text = read()
+        after = time.monotonic() - started
+        if text is None:
+            print(f"clock: skipped: the clock label of the {who} was not found on the accessibility bus")
+            return
+        minutes, seconds = (int(v) for v in text.split(":"))
+        shown = minutes * 60 + seconds
+        # The label is read at some moment between the two times.
+        print(f"clock ({who}): shows {text} = {shown} s, read between {before:.2f} s and {after:.2f} s "
+              f"of real time after the start: off by {shown - after:+.2f} to {shown - before:+.2f} s "
+              f"(a clock of whole seconds reads up to 1 s behind)")
+    finally:
+        p.stop()
+        bus.terminate()
+        bus.wait(5)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("mode", nargs="?", choices=["windows", "clock"], default="windows")
+    parser.add_argument("--tools", required=True, help="folder of bare_form, paint_probe, click_points")
+    parser.add_argument("--game", help="the game's binary (default: measure the bare form alone)")
+    parser.add_argument("--runs", type=int, default=10)
+    parser.add_argument("--settle", type=float, default=3.0, help="seconds before the settled RSS")
+    parser.add_argument("--idle", type=float, default=10.0, help="seconds over which wakeups are counted")
+    parser.add_argument("--clock-seconds", type=float, default=60.0)
+    args = parser.parse_args()
+
+    for tool in ("Xvfb", "xdotool"):
+        if not shutil.which(tool):
+            die(f"{tool} is missing")
+    tools = {name: os.path.join(args.tools, name) for name in ("bare_form", "paint_probe", "click_points")}
+    points = click_points(tools["click_points"])
+    display = Display()
+    env = {k: v for k, v in os.environ.items() if not k.startswith(("DBUS_", "QT_", "WAYLAND"))}
+    env.update(DISPLAY=display.name, QT_QPA_PLATFORM="xcb")
+    try:
+        if args.mode == "clock":
+            clock(args, env, tools, points)
+        else:
+            report(measure(args, env, tools, points))
+    finally:
+        display.close()
+
+
+if __name__ == "__main__":
+    main()
