@@ -97,6 +97,7 @@ void paintPicture(QPainter& painter, std::string_view name, const QRectF& box) {
 
 Controls buildWindow(QWidget& window, const layout::Window& design) {
     using layout::Kind;
+    window.setObjectName(text(design.name));
     window.setWindowTitle(text(design.caption));
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -145,7 +146,7 @@ Controls buildWindow(QWidget& window, const layout::Window& design) {
                 break;
             }
             case Kind::Option: {
-                auto* o = new QRadioButton(text(c.caption), parent);
+                auto* o = new OptionButton(text(c.caption), parent);
                 o->setChecked(c.selected);
                 o->setAutoFillBackground(true);
                 o->setFocusPolicy(Qt::StrongFocus);

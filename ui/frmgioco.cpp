@@ -28,6 +28,8 @@ T* as(const Controls& controls, const char* name) {
 
 void centre(QWidget& window) {
     using layout::twipsPerPixel;
+    // The native window first, so that its frame is known where the platform can tell.
+    window.winId();
     const QRect screen = window.screen()->geometry();
     const QRect outer = window.frameGeometry();
     const WindowPosition at =

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 
+#include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -87,6 +88,20 @@ void FaceButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {}
+
+void OptionButton::focusInEvent(QFocusEvent* event) {
+    const bool tabbed = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (tabbed && !isChecked() && group()) {
+        QAbstractButton* selected = group()->checkedButton();
+        if (selected && selected != this && selected->isEnabled()) {
+            selected->setFocus(event->reason());
+            return;
+        }
+    }
+    QRadioButton::focusInEvent(event);
 }
 
 PictureBox::PictureBox(QWidget* parent, std::string picture, bool takesFocus)

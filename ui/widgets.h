@@ -5,6 +5,7 @@
 #include "logic/window.h"
 
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 
 #include <string>
@@ -36,6 +37,17 @@ private:
     Colour face_ = colvuoto;
     Colour text_ = 0x80000012;
     std::string picture_;
+};
+
+// An option button of a group. Tab into the group lands on its selected
+// button, as the group is one stop in the focus order.
+class OptionButton final : public QRadioButton {
+    Q_OBJECT
+public:
+    OptionButton(const QString& caption, QWidget* parent);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 // A picture box: takes the focus in its place, shows a picture on its background.
