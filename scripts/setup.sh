@@ -4,10 +4,15 @@
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages to build and play.
+# Comic Neue and Liberation Sans stand in for the faces the windows name.
 build_packages=(cmake ninja-build g++ pkg-config libgtest-dev
-                qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 fonts-comic-neue)
-# Packages the tests need on top.
+                qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+                fonts-comic-neue fonts-liberation)
+# Packages the tests need on top: an X server for the real window, and
+# xwininfo/xprop to look at it.
 test_packages=(xvfb xauth x11-utils)
+# scripts/screenshot grabs the X screen with ImageMagick's import.
+screenshot_packages=(imagemagick)
 
 missing_packages() {
     local p
@@ -43,5 +48,17 @@ build_game() {
     local werror=OFF
     [ -n "${CI:-}" ] && werror=ON
     cmake -S "$root" -B "$root/build" -G Ninja -DLASTRINO_WERROR="$werror" "$@"
-    cmake --build "$root/build"
+    cmake --build "$root/build" --parallel 2
+}
+
+# The same build and every test under AddressSanitizer and
+# UndefinedBehaviorSanitizer, in build-asan/ (the asan preset).
+sanitize_game() {
+    (cd "$root" && cmake --preset asan && cmake --build --preset asan && ctest --preset asan)
+}
+
+# True when a window can be shown: an X or Wayland display, or a Qt
+# platform chosen by hand (offscreen, for one).
+have_display() {
+    [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]
 }
