@@ -41,7 +41,6 @@ void centre(QWidget& window) {
 }
 
 frmgioco::frmgioco(Program& program) : program_(program) {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     controls_ = buildWindow(*this, layout::frmgioco);
     for (int n = 1; n <= cells; ++n) {
         auto* b = new FaceButton(this);
