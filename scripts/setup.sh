@@ -4,11 +4,16 @@
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages to build and play.
+# Comic Neue and Liberation Sans stand in for the faces the windows name.
 build_packages=(cmake ninja-build g++ pkg-config libgtest-dev
-                qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 fonts-comic-neue)
-# Packages the tests need on top: a display for real windows, the desktop
-# entry and AppStream validators, the .deb tools and readelf.
+                qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+                fonts-comic-neue fonts-liberation)
+# Packages the tests need on top: an X server for the real window, xwininfo
+# and xprop to look at it, the desktop entry and AppStream validators, the
+# .deb tools and readelf.
 test_packages=(xvfb xauth x11-utils desktop-file-utils appstream dpkg-dev binutils)
+# scripts/screenshot grabs the X screen with ImageMagick's import.
+screenshot_packages=(imagemagick)
 # The fuzzer (scripts/fuzz): clang with its libFuzzer and sanitizer runtimes.
 fuzz_packages=(clang libclang-rt-14-dev)
 # The benchmarks (scripts/bench): Google Benchmark, X DAMAGE for the paint
@@ -50,5 +55,17 @@ build_game() {
     local werror=OFF
     [ -n "${CI:-}" ] && werror=ON
     cmake -S "$root" -B "$root/build" -G Ninja -DLASTRINO_WERROR="$werror" "$@"
-    cmake --build "$root/build"
+    cmake --build "$root/build" --parallel 2
+}
+
+# The same build and every test under AddressSanitizer and
+# UndefinedBehaviorSanitizer, in build-asan/ (the asan preset).
+sanitize_game() {
+    (cd "$root" && cmake --preset asan && cmake --build --preset asan && ctest --preset asan)
+}
+
+# True when a window can be shown: an X or Wayland display, or a Qt
+# platform chosen by hand (offscreen, for one).
+have_display() {
+    [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]
 }

@@ -1,0 +1,17 @@
+// Lastrino!: loads and shows the game window, then runs the event loop.
+#include "ui/program.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    // The game takes no arguments: Qt gets the program name only.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication app(qtArgc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lastrino"));
+    // The program ends when neither window is loaded; Program decides that.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    lastrino::ui::Program program;
+    program.showGioco();
+    return QApplication::exec();
+}
