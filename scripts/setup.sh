@@ -8,6 +8,8 @@ build_packages=(cmake ninja-build g++ pkg-config libgtest-dev
                 qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 fonts-comic-neue)
 # Packages the tests need on top.
 test_packages=(xvfb xauth x11-utils)
+# Packages to cross-build the Windows game and to play it under Wine in the tests.
+win32_packages=(g++-mingw-w64-x86-64-posix wine wine64 xdotool imagemagick)
 
 missing_packages() {
     local p
@@ -44,4 +46,14 @@ build_game() {
     [ -n "${CI:-}" ] && werror=ON
     cmake -S "$root" -B "$root/build" -G Ninja -DLASTRINO_WERROR="$werror" "$@"
     cmake --build "$root/build"
+}
+
+# Cross-builds the Windows game into build-win32/: lastrino.exe, and the test
+# build lastrino-scripted.exe.
+build_win32() {
+    local werror=OFF
+    [ -n "${CI:-}" ] && werror=ON
+    cmake -S "$root/win32" -B "$root/build-win32" -G Ninja --toolchain "$root/cmake/mingw-w64.cmake" \
+        -DLASTRINO_WERROR="$werror"
+    cmake --build "$root/build-win32" -j2
 }
