@@ -44,41 +44,15 @@ HBRUSH brush(Colour colour) {
     return b;
 }
 
-namespace {
-bool faceInstalled(const std::wstring& face) {
-    HDC dc = GetDC(nullptr);
-    LOGFONTW wanted{};
-    wanted.lfCharSet = DEFAULT_CHARSET;
-    face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
-    bool found = false;
-    EnumFontFamiliesExW(
-        dc, &wanted, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
-            *reinterpret_cast<bool*>(found) = true;
-            return 0;
-        },
-        reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, dc);
-    return found;
-}
-
-// Windows has both faces. Elsewhere (Wine) the nearest face we know of
-// stands in for Comic Sans MS; the font mapper handles MS Sans Serif.
-std::wstring nearestFace(std::string_view face) {
-    std::wstring wanted = widen(face);
-    if (wanted == L"Comic Sans MS" && !faceInstalled(wanted) && faceInstalled(L"Comic Neue"))
-        return L"Comic Neue";
-    return wanted;
-}
-}  // namespace
-
 HFONT font(const layout::Font& f) {
+    // Windows has both faces; elsewhere (Wine) the font mapper picks the nearest.
     static std::map<std::tuple<std::string_view, double, int>, HFONT> fonts;
     HFONT& h = fonts[{f.face, f.points, f.weight}];
     if (!h) {
-        const std::wstring face = nearestFace(f.face);
+        const std::wstring face = widen(f.face);
         h = CreateFontW(fontHeight(f.points), 0, 0, 0, f.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                        face.c_str());
     }
     return h;
 }

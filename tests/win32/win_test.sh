@@ -16,7 +16,12 @@ geometry "$id"
 xdotool key space
 pixel_becomes $(cell 30) $yellow
 pixel_becomes $(cell 31) $blue
-# Alt+S is Solution: the solved board again.
+# Tab goes on to Solution: the solved board again.
+xdotool key Tab space
+pixel_becomes $(cell 30) $blue
+# Back to Start, a deal, and Alt+S: Solution by its access key.
+xdotool key shift+Tab space
+pixel_becomes $(cell 30) $yellow
 xdotool key alt+s
 pixel_becomes $(cell 30) $blue
 pixel_becomes $(cell 31) $yellow
