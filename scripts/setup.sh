@@ -20,6 +20,8 @@ fuzz_packages=(clang libclang-rt-14-dev)
 # probe, xdotool to click, and the accessibility bus to read the clock.
 bench_packages=(libbenchmark-dev libx11-dev libxdamage-dev xvfb xauth xdotool python3
                 dbus python3-pyatspi at-spi2-core)
+# Packages to cross-build the Windows game and to play it under Wine in the tests.
+win32_packages=(g++-mingw-w64-x86-64-posix wine wine64 xdotool imagemagick)
 
 missing_packages() {
     local p
@@ -68,4 +70,14 @@ sanitize_game() {
 # platform chosen by hand (offscreen, for one).
 have_display() {
     [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]
+}
+
+# Cross-builds the Windows game into build-win32/: lastrino.exe, and the test
+# build lastrino-scripted.exe.
+build_win32() {
+    local werror=OFF
+    [ -n "${CI:-}" ] && werror=ON
+    cmake -S "$root/win32" -B "$root/build-win32" -G Ninja --toolchain "$root/cmake/mingw-w64.cmake" \
+        -DLASTRINO_WERROR="$werror"
+    cmake --build "$root/build-win32" -j2
 }

@@ -1,0 +1,72 @@
+#include "controls.h"
+
+#include <map>
+#include <tuple>
+
+namespace lastrino::win32 {
+
+std::wstring widen(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring text(n, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), n);
+    return text;
+}
+
+std::string narrow(std::wstring_view text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(n, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), n, nullptr, nullptr);
+    return utf8;
+}
+
+std::string windowText(HWND hwnd) {
+    std::wstring text(GetWindowTextLengthW(hwnd) + 1, L'\0');
+    text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
+    return narrow(text);
+}
+
+void setWindowText(HWND hwnd, std::string_view utf8) { SetWindowTextW(hwnd, widen(utf8).c_str()); }
+
+COLORREF colorref(Colour colour) {
+    if (isSystemColour(colour)) return GetSysColor(static_cast<int>(colour & 0xFF));
+    return colour & 0xFFFFFF;
+}
+
+HBRUSH brush(Colour colour) {
+    static std::map<Colour, HBRUSH> brushes;
+    HBRUSH& b = brushes[colour];
+    if (!b) b = isSystemColour(colour) ? GetSysColorBrush(static_cast<int>(colour & 0xFF))
+                                       : CreateSolidBrush(colorref(colour));
+    return b;
+}
+
+HFONT font(const layout::Font& f) {
+    // Windows has both faces; elsewhere (Wine) the font mapper picks the nearest.
+    static std::map<std::tuple<std::string_view, double, int>, HFONT> fonts;
+    HFONT& h = fonts[{f.face, f.points, f.weight}];
+    if (!h) {
+        const std::wstring face = widen(f.face);
+        h = CreateFontW(fontHeight(f.points), 0, 0, 0, f.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                        face.c_str());
+    }
+    return h;
+}
+
+RECT pixelRect(const layout::Window& window, const layout::Control& control) {
+    layout::Rect r = control.twips;
+    if (!control.parent.empty()) {
+        const layout::Control* frame = layout::find(window, control.parent);
+        r.left += frame->twips.left;
+        r.top += frame->twips.top;
+    }
+    using layout::pixels;
+    return {pixels(r.left), pixels(r.top), pixels(r.left) + pixels(r.width),
+            pixels(r.top) + pixels(r.height)};
+}
+
+}  // namespace lastrino::win32

@@ -1,0 +1,335 @@
+#include "form.h"
+
+#include "artwork.h"
+#include "controls.h"
+
+#include "logic/actions.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lastrino::win32 {
+
+namespace {
+
+constexpr wchar_t formClass[] = L"LastrinoForm";
+constexpr UINT unloadMessage = WM_APP + 1;
+constexpr int firstControlId = 100;  // clear of IDOK and IDCANCEL
+constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD formExStyle = 0;
+
+using layout::Kind;
+
+// Labels without a caption, shapes and images have no window of their own:
+// they are painted on the window's surface, beneath every control.
+bool onSurface(const layout::Control& c) {
+    return c.kind == Kind::Shape || c.kind == Kind::Image || (c.kind == Kind::Label && c.caption.empty());
+}
+
+bool isButton(Kind k) { return k == Kind::Cell || k == Kind::PictureButton || k == Kind::Button; }
+
+// A group box paints only its line and caption; its inside is erased here
+// in the frame's background colour.
+LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR back) {
+    if (msg == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(hwnd, &r);
+        FillRect(reinterpret_cast<HDC>(wp), &r, brush(static_cast<Colour>(back)));
+        return 1;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+void registerClass() {
+    static bool done = false;
+    if (done) return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = makeIcon(GetSystemMetrics(SM_CXICON));
+    wc.hIconSm = makeIcon(GetSystemMetrics(SM_CXSMICON));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = formClass;
+    RegisterClassExW(&wc);
+    done = true;
+}
+
+}  // namespace
+
+Form::Form(const layout::Window& design) : design_(design) {
+    for (const layout::Control& c : design.controls) items_.push_back({c, std::string(c.caption)});
+}
+
+Form::~Form() { unload(); }
+
+HWND Form::control(std::string_view name) const {
+    for (const Item& item : items_)
+        if (item.design.name == name) return item.hwnd;
+    return nullptr;
+}
+
+const Form::Item* Form::itemOf(HWND hwnd) const {
+    if (!hwnd) return nullptr;
+    for (const Item& item : items_)
+        if (item.hwnd == hwnd) return &item;
+    return nullptr;
+}
+
+void Form::show() {
+    if (!loaded()) load();
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    SetFocus(control(focusAtShow()));
+}
+
+void Form::unload() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void Form::unloadLater() {
+    if (hwnd_) PostMessageW(hwnd_, unloadMessage, 0, 0);
+}
+
+void Form::load() {
+    registerClass();
+    RECT outer{0, 0, layout::pixels(design_.clientWidth), layout::pixels(design_.clientHeight)};
+    AdjustWindowRectEx(&outer, formStyle, FALSE, formExStyle);
+    const std::wstring caption = widen(design_.caption);
+    hwnd_ = CreateWindowExW(formExStyle, formClass, caption.c_str(), formStyle | WS_CLIPCHILDREN, 0, 0,
+                            outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::proc));
+
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
+
+    // Creation order is the tab order; controls out of it come last.
+    std::stable_sort(items_.begin(), items_.end(), [](const Item& a, const Item& b) {
+        const auto rank = [](const Item& i) { return i.design.tabIndex < 0 ? 1000 : i.design.tabIndex; };
+        return rank(a) < rank(b);
+    });
+    for (std::size_t i = 0; i < items_.size(); ++i) createControl(items_[i], firstControlId + static_cast<int>(i));
+    // Frames are drawn beneath the controls they hold.
+    for (const Item& item : items_)
+        if (item.design.kind == Kind::Frame)
+            SetWindowPos(item.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    Form_Load();
+}
+
+void Form::createControl(Item& item, int id) {
+    const layout::Control& c = item.design;
+    item.hwnd = nullptr;
+    if (onSurface(c)) return;
+
+    const wchar_t* cls = L"BUTTON";
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (c.visible ? WS_VISIBLE : 0);
+    switch (c.kind) {
+    case Kind::Cell:
+    case Kind::PictureButton:
+    case Kind::Button: style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP; break;
+    case Kind::Option: style |= BS_AUTORADIOBUTTON | WS_TABSTOP; break;
+    case Kind::Frame: style |= BS_GROUPBOX | WS_GROUP; break;
+    case Kind::PictureBox: cls = L"STATIC"; style |= SS_OWNERDRAW | WS_GROUP; break;
+    default:
+        cls = L"STATIC";
+        style |= (c.align == layout::Align::Centre ? SS_CENTER : SS_LEFT) | WS_GROUP;
+        if (!c.wordWrap && c.align == layout::Align::Left) style |= SS_LEFTNOWORDWRAP;
+        break;
+    }
+    // An option group starts at its first option button and ends at the next
+    // control that is not one.
+    if (c.kind == Kind::Option) {
+        const bool follows = &item != &items_.front() && (&item - 1)->design.kind == Kind::Option;
+        if (!follows) style |= WS_GROUP;
+    }
+
+    const RECT r = c.kind == Kind::Cell ? RECT{layout::pixels(c.twips.left), layout::pixels(c.twips.top),
+                                               layout::pixels(c.twips.left + c.twips.width),
+                                               layout::pixels(c.twips.top + c.twips.height)}
+                                        : pixelRect(design_, c);
+    const std::wstring caption = widen(item.caption);
+    item.hwnd = CreateWindowExW(0, cls, caption.c_str(), style, r.left, r.top, r.right - r.left,
+                                r.bottom - r.top, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                GetModuleHandleW(nullptr), nullptr);
+    if (!c.font.face.empty()) SendMessageW(item.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(c.font)), FALSE);
+    // A button keeps its face colour with it, read back exactly as set.
+    if (isButton(c.kind)) SetWindowLongPtrW(item.hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(c.back));
+    if (c.kind == Kind::Option && c.selected) SendMessageW(item.hwnd, BM_SETCHECK, BST_CHECKED, 0);
+    if (c.kind == Kind::Frame) SetWindowSubclass(item.hwnd, frameProc, 0, c.back);
+
+    if (!c.tooltip.empty()) {
+        std::wstring tip = widen(c.tooltip);
+        TOOLINFOW ti{};
+        ti.cbSize = TTTOOLINFOW_V2_SIZE;
+        ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        ti.hwnd = hwnd_;
+        ti.uId = reinterpret_cast<UINT_PTR>(item.hwnd);
+        ti.lpszText = tip.data();
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+}
+
+void Form::setTooltip(std::string_view name, std::string_view text) {
+    std::wstring tip = widen(text);
+    TOOLINFOW ti{};
+    ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    ti.hwnd = hwnd_;
+    ti.uId = reinterpret_cast<UINT_PTR>(control(name));
+    ti.lpszText = tip.data();
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void Form::centre() {
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    const float t = layout::twipsPerPixel;
+    const WindowPosition p =
+        centred(GetSystemMetrics(SM_CXSCREEN) * t, GetSystemMetrics(SM_CYSCREEN) * t,
+                (outer.right - outer.left) * t, (outer.bottom - outer.top) * t);
+    SetWindowPos(hwnd_, nullptr, static_cast<int>(std::lround(p.left / t)),
+                 static_cast<int>(std::lround(p.top / t)), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::paintSurface(HDC dc) {
+    for (const Item& item : items_) {
+        const layout::Control& c = item.design;
+        if (!onSurface(c)) continue;
+        const RECT r = pixelRect(design_, c);
+        if (c.kind == Kind::Label) {
+            FillRect(dc, &r, brush(c.back));
+        } else if (c.kind == Kind::Shape) {
+            // A two-pixel outline inside the shape's rectangle.
+            HPEN pen = CreatePen(PS_INSIDEFRAME, 2, colorref(c.back));
+            HGDIOBJ oldPen = SelectObject(dc, pen);
+            HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+            Rectangle(dc, r.left, r.top, r.right, r.bottom);
+            SelectObject(dc, oldBrush);
+            SelectObject(dc, oldPen);
+            DeleteObject(pen);
+        } else {
+            drawPicture(dc, c.picture, r);
+        }
+    }
+}
+
+void Form::drawItem(const DRAWITEMSTRUCT& d) {
+    const Item* item = itemOf(d.hwndItem);
+    if (!item) return;
+    HDC dc = d.hDC;
+    RECT r = d.rcItem;
+    if (item->design.kind == Kind::PictureBox) {
+        FillRect(dc, &r, brush(item->design.back));
+        drawPicture(dc, item->design.picture, r);
+        return;
+    }
+    const bool pushed = d.itemState & ODS_SELECTED;
+    FillRect(dc, &r, brush(static_cast<Colour>(GetWindowLongPtrW(d.hwndItem, GWLP_USERDATA))));
+    DrawEdge(dc, &r, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
+    if (pushed) OffsetRect(&r, 1, 1);
+    if (!item->design.picture.empty()) {
+        const int side = 32;
+        const int x = (r.left + r.right - side) / 2, y = (r.top + r.bottom - side) / 2;
+        drawPicture(dc, item->design.picture, RECT{x, y, x + side, y + side});
+    } else {
+        const std::wstring caption = widen(windowText(d.hwndItem));
+        HGDIOBJ oldFont = SelectObject(dc, font(item->design.font));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, (d.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT) : colorref(item->design.text));
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        SelectObject(dc, oldFont);
+    }
+    if (d.itemState & ODS_FOCUS) {
+        RECT f = d.rcItem;
+        InflateRect(&f, -4, -4);
+        DrawFocusRect(dc, &f);
+    }
+}
+
+void Form::command(WPARAM wp, LPARAM lp) {
+    const UINT code = HIWORD(wp);
+    if (LOWORD(wp) == IDOK && !itemOf(reinterpret_cast<HWND>(lp))) {
+        // Enter: the dialog manager asks the window for its default button;
+        // it is the push button that has the focus.
+        const Item* focused = itemOf(GetFocus());
+        if (focused && isButton(focused->design.kind)) SendMessageW(focused->hwnd, BM_CLICK, 0, 0);
+        return;
+    }
+    const Item* item = itemOf(reinterpret_cast<HWND>(lp));
+    if (!item) return;
+    if (isButton(item->design.kind)) {
+        // Owner-drawn buttons report a quick second click as a double click.
+        if (code == BN_CLICKED || code == BN_DOUBLECLICKED) clicked(*item);
+    } else if (item->design.kind == Kind::Option) {
+        if (code == BN_CLICKED && SendMessageW(item->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) clicked(*item);
+    }
+}
+
+LRESULT CALLBACK Form::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!form) return DefWindowProcW(hwnd, msg, wp, lp);
+    return form->handle(msg, wp, lp);
+}
+
+LRESULT Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    HWND hwnd = hwnd_;
+    switch (msg) {
+    case WM_ERASEBKGND: {
+        RECT r;
+        GetClientRect(hwnd, &r);
+        FillRect(reinterpret_cast<HDC>(wp), &r, brush(design_.back));
+        return 1;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        paintSurface(dc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        if (const Item* item = itemOf(reinterpret_cast<HWND>(lp))) {
+            HDC dc = reinterpret_cast<HDC>(wp);
+            SetTextColor(dc, colorref(item->design.text));
+            SetBkColor(dc, colorref(item->design.back));
+            return reinterpret_cast<LRESULT>(brush(item->design.back));
+        }
+        break;
+    case WM_DRAWITEM:
+        drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+        return TRUE;
+    case WM_COMMAND:
+        command(wp, lp);
+        return 0;
+    case WM_TIMER:
+        timerTick();
+        return 0;
+    case WM_ACTIVATE:
+        // Keep the focused control across a switch to the other window.
+        if (LOWORD(wp) == WA_INACTIVE) {
+            if (itemOf(GetFocus())) lastFocus_ = GetFocus();
+        } else if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_)) {
+            SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
+    case unloadMessage:
+        unload();
+        return 0;
+    case WM_NCDESTROY:
+        hwnd_ = nullptr;
+        tooltip_ = nullptr;
+        lastFocus_ = nullptr;
+        for (Item& item : items_) item.hwnd = nullptr;
+        break;
+    default: break;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace lastrino::win32

@@ -1,0 +1,46 @@
+// Lastrino! for Windows: loads and shows the game window, then runs the
+// message loop until neither window is left.
+#include "app.h"
+
+#include "logic/board.h"
+#include "logic/random.h"
+
+#include <commctrl.h>
+#include <windows.h>
+
+namespace {
+
+#ifdef LASTRINO_SCRIPTED_DEAL
+// A test build: every Start deals tile i onto cell i, so the board comes out
+// solved but for the exchange of 30 and 31.
+class InOrderDeal final : public lastrino::RandomSource {
+public:
+    void reseed() override { drawn_ = 0; }
+    double next() override { return (drawn_++ % lastrino::tiles + 0.5) / lastrino::tiles; }
+
+private:
+    int drawn_ = 0;
+};
+using Deal = InOrderDeal;
+#else
+using Deal = lastrino::ClockRandom;
+#endif
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+
+    Deal deal;
+    lastrino::win32::App app(deal);
+    app.showGame();
+
+    MSG msg;
+    while (app.anyLoaded() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (app.dialogMessage(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
