@@ -134,7 +134,9 @@ void Form::createControl(Item& item, int id) {
     case Kind::Button: style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP; break;
     case Kind::Option: style |= BS_AUTORADIOBUTTON | WS_TABSTOP; break;
     case Kind::Frame: style |= BS_GROUPBOX | WS_GROUP; break;
-    case Kind::PictureBox: cls = L"STATIC"; style |= SS_OWNERDRAW | WS_GROUP; break;
+    // A picture box takes the focus in its place in the tab order, though
+    // nothing happens when it is clicked.
+    case Kind::PictureBox: style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP; break;
     default:
         cls = L"STATIC";
         style |= (c.align == layout::Align::Centre ? SS_CENTER : SS_LEFT) | WS_GROUP;

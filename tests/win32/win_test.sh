@@ -16,6 +16,14 @@ geometry "$id"
 xdotool key space
 pixel_becomes $(cell 30) $yellow
 pixel_becomes $(cell 31) $blue
+# Tab walks Solution, Exit, the cells 1 to 28, the title picture, then the
+# cells 29 to 31: Space there slides the tile into the empty corner.
+xdotool key --delay 20 --repeat 34 Tab
+xdotool key space
+cell_31_empty() { screenshot && is_grey "$(pixel $(cell 31))"; }
+wait_for 15 cell_31_empty || fail "Tab did not reach cell 31 past the title picture"
+# The click left the focus on Solution: back to Start.
+xdotool key shift+Tab
 # Tab goes on to Solution: the solved board again.
 xdotool key Tab space
 pixel_becomes $(cell 30) $blue
