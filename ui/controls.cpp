@@ -2,6 +2,8 @@
 
 #include "widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
@@ -20,6 +22,31 @@ constexpr Colour buttonText = 0x80000012;
 
 // Where a tab index is kept on a control, for orderTabs.
 constexpr char tabIndexProperty[] = "tabIndex";
+
+// Roles for a screen reader where a plain QWidget would say nothing: the two
+// windows are windows, a picture box is an image, a frame groups the
+// controls inside it.
+QAccessibleInterface* accessibleControl(const QString& className, QObject* object) {
+    auto* w = qobject_cast<QWidget*>(object);
+    if (!w) return nullptr;
+    for (const layout::Window* design : {&layout::frmgioco, &layout::frmscelta}) {
+        if (className == QLatin1String("lastrino::ui::") + text(design->name))
+            return new QAccessibleWidget(w, QAccessible::Window);
+    }
+    if (className == QLatin1String(PictureBox::staticMetaObject.className()))
+        return new QAccessibleWidget(w, QAccessible::Graphic);
+    if (className == QLatin1String(Frame::staticMetaObject.className()))
+        return new QAccessibleWidget(w, QAccessible::Grouping);
+    return nullptr;
+}
+
+// What a screen reader says for each picture; the pictures carry no caption.
+QString pictureName(std::string_view picture) {
+    if (picture == "titolo") return QStringLiteral("Lastrino!");
+    if (picture == "striscia") return QStringLiteral("Tessere");
+    if (picture == "vittoria") return QStringLiteral("Vittoria!");
+    return {};
+}
 
 void setColours(QWidget& w, Colour back, Colour text) {
     QPalette pal = w.palette();
@@ -97,6 +124,8 @@ void paintPicture(QPainter& painter, std::string_view name, const QRectF& box) {
 
 Controls buildWindow(QWidget& window, const layout::Window& design) {
     using layout::Kind;
+    static const bool accessibleFactory = (QAccessible::installFactory(accessibleControl), true);
+    Q_UNUSED(accessibleFactory);
     window.setObjectName(text(design.name));
     window.setWindowTitle(text(design.caption));
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -122,6 +151,8 @@ Controls buildWindow(QWidget& window, const layout::Window& design) {
                 b->setFace(c.back);
                 b->setTextColour(c.kind == Kind::Button ? c.text : buttonText);
                 b->setPicture(std::string(c.picture));
+                // A picture button is named by its tooltip, as its caption is empty.
+                if (c.caption.empty()) b->setAccessibleName(text(c.tooltip));
                 w = b;
                 break;
             }
@@ -136,11 +167,15 @@ Controls buildWindow(QWidget& window, const layout::Window& design) {
                 l->setFocusPolicy(Qt::NoFocus);
                 setColours(*l, c.back, c.text);
                 if (parent == &window) surface.append(l);
+                // The counter and the clock read as their caption, then as
+                // the frame that says what they count.
+                if (auto* frame = qobject_cast<Frame*>(parent)) l->setAccessibleDescription(frame->caption());
                 w = l;
                 break;
             }
             case Kind::Frame: {
                 auto* f = new Frame(parent, text(c.caption));
+                f->setAccessibleName(f->caption());
                 setColours(*f, c.back, c.text);
                 w = f;
                 break;
@@ -157,12 +192,14 @@ Controls buildWindow(QWidget& window, const layout::Window& design) {
             }
             case Kind::PictureBox: {
                 auto* p = new PictureBox(parent, std::string(c.picture), true);
+                p->setAccessibleName(pictureName(c.picture));
                 setColours(*p, c.back, c.text);
                 w = p;
                 break;
             }
             case Kind::Image: {
                 auto* p = new PictureBox(parent, std::string(c.picture), false);
+                p->setAccessibleName(pictureName(c.picture));
                 p->setAutoFillBackground(false);
                 surface.append(p);
                 w = p;

@@ -18,6 +18,9 @@
 namespace lastrino::ui {
 
 namespace {
+// A screen reader names a cell by its tile; the empty cell has no caption to read.
+void nameCell(FaceButton& b) { b.setAccessibleName(b.text().isEmpty() ? QStringLiteral("vuota") : b.text()); }
+
 template <class T>
 T* as(const Controls& controls, const char* name) {
     auto* w = qobject_cast<T*>(controls.value(QLatin1String(name)));
@@ -49,6 +52,9 @@ frmgioco::frmgioco(Program& program) : program_(program) {
         b->setFont(toQFont(layout::cellFont));
         b->setText(n == cells ? QString() : text(tileLabel(n)));
         b->setFace(layout::cellColourAtLoad(n));
+        nameCell(*b);
+        // Where the cell stands, counted from 1; it stays with the cell as tiles move.
+        b->setAccessibleDescription(QStringLiteral("riga %1, colonna %2").arg(rowOf(n) + 1).arg(columnOf(n) + 1));
         setTabIndex(*b, layout::cellTabIndex(n));
         cmd_[std::size_t(n)] = b;
         controls_.insert(b->objectName(), b);
@@ -104,14 +110,20 @@ void frmgioco::optno_Click() { chooseTimed(program_.state(), false); }
 void frmgioco::tempo_Timer(quint64 periods) { ticks(program_.state(), *this, periods); }
 
 std::string frmgioco::label(int n) const { return cell(n)->text().toStdString(); }
-void frmgioco::setLabel(int n, std::string_view t) { cell(n)->setText(text(t)); }
+void frmgioco::setLabel(int n, std::string_view t) {
+    cell(n)->setText(text(t));
+    nameCell(*cell(n));
+}
 Colour frmgioco::faceColour(int n) const { return cell(n)->face(); }
 void frmgioco::setFaceColour(int n, Colour colour) { cell(n)->setFace(colour); }
 std::string frmgioco::moves() const { return lblcont_->text().toStdString(); }
 void frmgioco::setMoves(std::string_view t) { lblcont_->setText(text(t)); }
 std::string frmgioco::clockText() const { return lbltime_->text().toStdString(); }
 void frmgioco::setClockText(std::string_view t) { lbltime_->setText(text(t)); }
-void frmgioco::setStartTooltip(std::string_view t) { cmdcomincia_->setToolTip(text(t)); }
+void frmgioco::setStartTooltip(std::string_view t) {
+    cmdcomincia_->setToolTip(text(t));
+    cmdcomincia_->setAccessibleName(text(t));
+}
 bool frmgioco::timedSelected() const { return optsi_->isChecked(); }
 void frmgioco::selectTimed(bool timed) { (timed ? optsi_ : optno_)->setChecked(true); }
 

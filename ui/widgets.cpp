@@ -13,6 +13,21 @@ namespace {
 const QColor highlight(255, 255, 255);
 const QColor shadow(128, 128, 128);
 const QColor darkShadow(0, 0, 0);
+
+// Lines one pixel wide as filled rectangles: on a screen of two device pixels
+// to the pixel they stay on the pixel grid, where a pen's line moves half a pixel.
+void hline(QPainter& p, int x1, int x2, int y, const QColor& c) { p.fillRect(QRect(x1, y, x2 - x1 + 1, 1), c); }
+void vline(QPainter& p, int x, int y1, int y2, const QColor& c) { p.fillRect(QRect(x, y1, 1, y2 - y1 + 1), c); }
+// As QPainter::drawRect with a pen one pixel wide: the right and bottom
+// edges lie on left + width and top + height.
+void strokeRect(QPainter& p, const QRect& r, const QColor& c) {
+    const int right = r.left() + r.width();
+    const int bottom = r.top() + r.height();
+    hline(p, r.left(), right, r.top(), c);
+    hline(p, r.left(), right, bottom, c);
+    vline(p, r.left(), r.top(), bottom, c);
+    vline(p, right, r.top(), bottom, c);
+}
 }  // namespace
 
 FaceButton::FaceButton(QWidget* parent) : QPushButton(parent) {
@@ -43,20 +58,15 @@ void FaceButton::paintEvent(QPaintEvent*) {
 
     const bool down = isDown();
     if (down) {
-        p.setPen(darkShadow);
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        p.setPen(shadow);
-        p.drawRect(r.adjusted(1, 1, -2, -2));
+        strokeRect(p, r.adjusted(0, 0, -1, -1), darkShadow);
+        strokeRect(p, r.adjusted(1, 1, -2, -2), shadow);
     } else {
-        p.setPen(highlight);
-        p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
-        p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
-        p.setPen(darkShadow);
-        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-        p.setPen(shadow);
-        p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-        p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+        hline(p, r.left(), r.right() - 1, r.top(), highlight);
+        vline(p, r.left(), r.top(), r.bottom() - 1, highlight);
+        hline(p, r.left(), r.right(), r.bottom(), darkShadow);
+        vline(p, r.right(), r.top(), r.bottom(), darkShadow);
+        hline(p, r.left() + 1, r.right() - 1, r.bottom() - 1, shadow);
+        vline(p, r.right() - 1, r.top() + 1, r.bottom() - 1, shadow);
     }
 
     QRect content = r.adjusted(2, 2, -2, -2);
@@ -123,10 +133,7 @@ Shape::Shape(QWidget* parent, Colour outline) : QWidget(parent), outline_(outlin
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QColor colour = toQColor(outline_, palette());
-    for (int i = 0; i < lineWidth; ++i) {
-        p.setPen(colour);
-        p.drawRect(rect().adjusted(i, i, -1 - i, -1 - i));
-    }
+    for (int i = 0; i < lineWidth; ++i) strokeRect(p, rect().adjusted(i, i, -1 - i, -1 - i), colour);
 }
 
 Frame::Frame(QWidget* parent, QString caption) : QWidget(parent), caption_(std::move(caption)) {
@@ -139,10 +146,8 @@ void Frame::paintEvent(QPaintEvent*) {
     const QFontMetrics fm(font());
     const int y = fm.height() / 2;
     const QRect box = rect().adjusted(0, y, -1, -1);
-    p.setPen(shadow);
-    p.drawRect(box.adjusted(0, 0, -1, -1));
-    p.setPen(highlight);
-    p.drawRect(box.adjusted(1, 1, 0, 0));
+    strokeRect(p, box.adjusted(0, 0, -1, -1), shadow);
+    strokeRect(p, box.adjusted(1, 1, 0, 0), highlight);
 
     const QRect title(6, 0, fm.horizontalAdvance(caption_) + 4, fm.height());
     p.fillRect(title, palette().color(QPalette::Window));

@@ -1,0 +1,150 @@
+"""Reads the game window of a running Lastrino from the accessibility bus, as
+a screen reader does, and checks that every control is there by its name,
+role and state; then presses a cell through the bus and follows the move.
+
+Usage: /usr/bin/python3 atspi_tree.py PID SECONDS (Debian's python3-pyatspi).
+Every wait polls against the one deadline; exits 1 with the reason on failure.
+"""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+pid = int(sys.argv[1])
+deadline = time.monotonic() + float(sys.argv[2])
+
+
+def fail(reason):
+    print("FAIL:", reason)
+    sys.exit(1)
+
+
+def poll(what, find):
+    """Calls find() until it gives something, or fails at the deadline."""
+    last = None
+    while time.monotonic() < deadline:
+        try:
+            found = find()
+            if found:
+                return found
+        except Exception as e:  # the bus answers late while the program starts
+            last = e
+        time.sleep(0.2)
+    fail(f"{what} not found before the deadline ({last})")
+
+
+def game_frame():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is None or app.get_process_id() != pid:
+            continue
+        for j in range(app.childCount):
+            w = app.getChildAtIndex(j)
+            if w is not None and w.getRoleName() == "frame" and w.name == "Lastrino!":
+                return w
+    return None
+
+
+def controls(node, depth=0):
+    """(role, name, node) of every node below `node`."""
+    out = []
+    if depth > 10:
+        return out
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is None:
+            continue
+        out.append((child.getRoleName(), child.name, child))
+        out.extend(controls(child, depth + 1))
+    return out
+
+
+def by_name(tree, role, name):
+    nodes = [n for r, nm, n in tree if r == role and nm == name]
+    if len(nodes) != 1:
+        fail(f"{len(nodes)} {role} named {name!r}; the tree has {sorted((r, nm) for r, nm, _ in tree)}")
+    return nodes[0]
+
+
+def press(node):
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if "Press" not in names:
+        fail(f"{node.name!r} offers {names}")
+    action.doAction(names.index("Press"))
+
+
+renamed = []  # (where, new name) of every name change the bus announced
+
+
+def on_name_change(event):
+    renamed.append((event.source.description, event.source.name))
+
+
+def run_until(what, done):
+    """Runs the event loop, as a screen reader does, until done() or the deadline."""
+    def check():
+        if done() or time.monotonic() > deadline:
+            pyatspi.Registry.stop()
+            return False
+        return True
+    GLib.timeout_add(100, check)
+    pyatspi.Registry.start()
+    if not done():
+        fail(f"{what} not seen before the deadline; the bus said {renamed}")
+
+
+frame = poll('the frame "Lastrino!"', game_frame)
+tree = poll("the controls of the game window", lambda: (t := controls(frame)) and len(t) >= 40 and t)
+
+for n in range(1, 32):
+    by_name(tree, "push button", str(n))
+empty = by_name(tree, "push button", "vuota")
+if empty.description != "riga 8, colonna 4":
+    fail(f"the empty cell says {empty.description!r}")
+for name in ("Comincia", "Esci", "Soluzione"):
+    by_name(tree, "push button", name)
+help_button = by_name(tree, "push button", "Aiuto!")
+if help_button.getState().contains(pyatspi.STATE_SHOWING):
+    fail("Help shows at load")
+no = by_name(tree, "radio button", "No")
+si = by_name(tree, "radio button", "Sì")
+if not no.getState().contains(pyatspi.STATE_CHECKED) or si.getState().contains(pyatspi.STATE_CHECKED):
+    fail('"No" is not the checked option at load')
+counter = by_name(tree, "label", "0")
+clock = by_name(tree, "label", "00:00")
+if (counter.description, clock.description) != ("Mosse", "Tempo"):
+    fail(f"the counter and the clock say {counter.description!r} and {clock.description!r}")
+by_name(tree, "panel", "Mosse")
+by_name(tree, "panel", "Tempo")
+by_name(tree, "image", "Lastrino!")
+
+pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
+
+# Start a game through the bus: the deal renames the cells.
+start = by_name(tree, "push button", "Comincia")
+press(start)
+run_until('"Ricomincia"', lambda: start.name == "Ricomincia")
+cells = {n.description: n for r, _, n in tree if r == "push button" and n.description.startswith("riga ")}
+if len(cells) != 32:
+    fail(f"{len(cells)} cells say where they stand")
+run_until("the deal", lambda: set(cells) <= {place for place, _ in renamed})
+board = sorted(n.name for n in cells.values())
+if board != sorted([str(t) for t in range(1, 32)] + ["vuota"]):
+    fail(f"after the deal the cells are named {board}")
+
+# Move the tile above the empty cell 32, through the bus.
+cell, empty = cells["riga 7, colonna 4"], cells["riga 8, colonna 4"]
+tile = cell.name
+if not tile.isdigit() or empty.name != "vuota":
+    fail(f"after the deal the last column ends {tile!r}, {empty.name!r}")
+del renamed[:]
+press(cell)
+run_until("the move", lambda: cell.name == "vuota" and empty.name == tile and counter.name == "1")
+# The names moved, announced where they land; the places stayed.
+for change in (("riga 7, colonna 4", "vuota"), ("riga 8, colonna 4", tile)):
+    if change not in renamed:
+        fail(f"{change} was not announced; the bus said {renamed}")
+print(f"ok: {len(tree)} accessible objects in the game window; tile {tile} moved down on the bus")
