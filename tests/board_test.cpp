@@ -18,17 +18,6 @@ TEST(Board, TileColoursFollowTheCheckerboard) {
     EXPECT_EQ(colvuoto, 0x8000000Fu);
 }
 
-TEST(Board, LabelsAreComparedAsText) {
-    EXPECT_EQ(tileOf("1"), 1);
-    EXPECT_EQ(tileOf("31"), 31);
-    EXPECT_EQ(tileOf(""), 0);
-    EXPECT_EQ(tileOf("07"), 0);
-    EXPECT_EQ(tileOf("32"), 0);
-    EXPECT_EQ(tileOf("0"), 0);
-    EXPECT_EQ(tileOf("+5"), 0);
-    EXPECT_EQ(tileOf("5 "), 0);
-}
-
 TEST(Board, ColoriPaintsTilesAndLeavesTheEmptyCell) {
     Game g;
     std::vector<std::string> labels;
@@ -74,18 +63,6 @@ TEST(Board, MoveRuleOverEveryPairOfCells) {
             EXPECT_EQ(g.w.focus(), "cmdsoluzione");
         }
     }
-}
-
-TEST(Board, TilesCrossTheEndOfARowBothWays) {
-    Game g;
-    g.playing();
-    g.solvedWithEmptyAt(9);
-    g.program.cmd_Click(8);
-    EXPECT_EQ(g.w.label(9), "8");
-    EXPECT_EQ(g.w.faceColour(9), colblu);
-    g.program.cmd_Click(9);
-    EXPECT_EQ(g.w.label(8), "8");
-    EXPECT_EQ(g.w.moves(), "2");
 }
 
 TEST(Board, BeforeStartAClickOnlyMovesTheFocus) {
@@ -134,16 +111,6 @@ TEST(Board, ThirtyInPlaceShowsNothingAndThirtyOneWins) {
     g.program.cmd_Click(5);
     EXPECT_EQ(g.endWindows.size(), 2u);
     EXPECT_EQ(g.endWindows[1], "Hai vinto in 1 mosse!");
-}
-
-TEST(Board, MoveCounterGrowsAsText) {
-    Game g;
-    g.w.setMoves("99");
-    countMove(g.w);
-    EXPECT_EQ(g.w.moves(), "100");
-    g.w.setMoves("4294967295");
-    countMove(g.w);
-    EXPECT_EQ(g.w.moves(), "4294967296");
 }
 
 }  // namespace

@@ -9,15 +9,6 @@
 namespace lastrino::testing {
 namespace {
 
-TEST(Clock, TextInItsFourForms) {
-    EXPECT_EQ(clockText(0, 5), "00:05");
-    EXPECT_EQ(clockText(9, 59), "09:59");
-    EXPECT_EQ(clockText(65, 3), "65:03");
-    EXPECT_EQ(clockText(100, 45), "100:45");
-    EXPECT_EQ(clockText(10, 10), "10:10");
-    EXPECT_EQ(clockText(0, 0), "00:00");
-}
-
 // A timed game, started and ticked `n` times one tick at a time.
 std::string afterTicks(int n) {
     Game g;
@@ -71,14 +62,6 @@ TEST(Clock, MinutesGoPast32Bits) {
     ticks(s, g.w, 18446744073709551615ull);  // the largest count the driver takes
     EXPECT_EQ(s.minuti, 5'000'000'000ull + 307445734561825860ull);
     EXPECT_EQ(s.secondi, 24);
-}
-
-TEST(Clock, UntimedGameNeverTicks) {
-    Game g;
-    g.program.cmdcomincia_Click();
-    g.program.tempo_Timer(100);
-    EXPECT_EQ(g.w.clockText(), "00:00");
-    EXPECT_FALSE(g.w.timerEnabled());
 }
 
 TEST(Clock, ChoosingTimedStartsNothingUntilStart) {

@@ -4,6 +4,8 @@
 #include "driver/program.h"
 #include "logic/board.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -44,5 +46,25 @@ struct Game {
         return 0;
     }
 };
+
+// Every tile once, in its own colour, and one empty cell wearing colvuoto.
+inline void expectSoundBoard(const Game& g) {
+    int seen[cells + 1] = {};
+    int empties = 0;
+    for (int n = 1; n <= cells; ++n) {
+        const std::string label = g.w.label(n);
+        if (label.empty()) {
+            ++empties;
+            ASSERT_EQ(g.w.faceColour(n), colvuoto) << "empty cell " << n;
+            continue;
+        }
+        const int t = tileOf(label);
+        ASSERT_NE(t, 0) << "cell " << n << " holds '" << label << "'";
+        ++seen[t];
+        ASSERT_EQ(g.w.faceColour(n), tileColour(t)) << "cell " << n;
+    }
+    ASSERT_EQ(empties, 1);
+    for (int t = 1; t <= tiles; ++t) ASSERT_EQ(seen[t], 1) << "tile " << t;
+}
 
 }  // namespace lastrino::testing

@@ -8,25 +8,6 @@
 namespace lastrino::testing {
 namespace {
 
-void expectSoundBoard(const Game& g) {
-    int seen[cells + 1] = {};
-    int empties = 0;
-    for (int n = 1; n <= cells; ++n) {
-        const std::string label = g.w.label(n);
-        if (label.empty()) {
-            ++empties;
-            ASSERT_EQ(g.w.faceColour(n), colvuoto) << "empty cell " << n;
-            continue;
-        }
-        const int t = tileOf(label);
-        ASSERT_NE(t, 0) << "cell " << n << " holds '" << label << "'";
-        ++seen[t];
-        ASSERT_EQ(g.w.faceColour(n), tileColour(t)) << "cell " << n;
-    }
-    ASSERT_EQ(empties, 1);
-    for (int t = 1; t <= tiles; ++t) ASSERT_EQ(seen[t], 1) << "tile " << t;
-}
-
 TEST(Play, ThousandsOfRandomActionsKeepTheBoardSound) {
     std::mt19937 rng(20261206);
     Game g;
