@@ -10,7 +10,7 @@ using namespace lastrino::testing;
 class TempoTest : public QObject {
     Q_OBJECT
 private slots:
-    void ticksAreCountedFromTheStartWithoutDrift() {
+    void periodsCountFromTheStart() {
         qint64 now = 5000;
         ui::Tempo tempo(1000, nullptr, [&now] { return now; });
         QSignalSpy ticks(&tempo, &ui::Tempo::timer);
@@ -18,72 +18,48 @@ private slots:
         tempo.setEnabled(true);
         QVERIFY(tempo.isWaiting());
         QCOMPARE(tempo.nextDue(), 6000);
-
-        now = 6000;
-        tempo.wake();
-        // A late wake-up does not push the later ticks back.
-        now = 7030;
-        tempo.wake();
+        for (qint64 at : {6000, 7030, 7990}) {  // on time, late (no drift after), early (nothing)
+            now = at;
+            tempo.wake();
+        }
         QCOMPARE(tempo.nextDue(), 8000);
-        // An early one delivers nothing and waits again.
-        now = 7990;
-        tempo.wake();
         QCOMPARE(ticks.size(), 2);
-        QCOMPARE(ticks.at(0).at(0).toULongLong(), 1u);
         QCOMPARE(ticks.at(1).at(0).toULongLong(), 1u);
-        QVERIFY(tempo.isWaiting());
-
-        // Held up for several periods: one wake-up delivers them all.
-        now = 11500;
+        now = 11500;  // held up: one wake-up delivers every period missed
         tempo.wake();
-        QCOMPARE(ticks.size(), 3);
-        QCOMPARE(ticks.at(2).at(0).toULongLong(), 4u);
+        QCOMPARE(ticks.last().at(0).toULongLong(), 4u);
         QCOMPARE(tempo.nextDue(), 12000);
-    }
 
-    void enablingARunningTimerKeepsItsPeriod() {
-        qint64 now = 0;
-        ui::Tempo tempo(1000, nullptr, [&now] { return now; });
-        tempo.setEnabled(true);
-        now = 700;
-        tempo.setEnabled(true);
-        QCOMPARE(tempo.nextDue(), 1000);
+        now = 11700;
+        tempo.setEnabled(true);  // already running: the period stays
+        QCOMPARE(tempo.nextDue(), 12000);
         tempo.setEnabled(false);
         QVERIFY(!tempo.isWaiting());
-        QCOMPARE(tempo.nextDue(), -1);
-        QSignalSpy ticks(&tempo, &ui::Tempo::timer);
         tempo.elapse();
         tempo.wake();
-        QCOMPARE(ticks.size(), 0);  // disabled: nothing ticks
-        now = 1300;
-        tempo.setEnabled(true);  // enabled anew: a new period from now
-        QCOMPARE(tempo.nextDue(), 2300);
+        QCOMPARE(ticks.size(), 3);  // disabled: nothing ticks
+        now = 13300;
+        tempo.setEnabled(true);  // anew: a new period from now
+        QCOMPARE(tempo.nextDue(), 14300);
     }
 
-    void theGameClockCatchesUp() {
+    void theGameClock() {
         Run run;
-        run.click(run.control("optsi"));
+        QVERIFY(!run.tempo()->isWaiting());
         run.start();
-        run.gioco().tempo()->elapse(59);
-        QCOMPARE(run.lbltime(), QStringLiteral("00:59"));
-        run.gioco().tempo()->elapse();
-        QCOMPARE(run.lbltime(), QStringLiteral("01:00"));
-        run.gioco().tempo()->elapse(5999 - 60);
-        QCOMPARE(run.lbltime(), QStringLiteral("99:59"));
-        run.gioco().tempo()->elapse();
-        QCOMPARE(run.lbltime(), QStringLiteral("100:00"));
-        QVERIFY(run.gioco().tempo()->isEnabled());
-    }
-
-    void anIdleUntimedGameSetsNoTimer() {
-        Run run;
-        QVERIFY(!run.gioco().tempo()->isWaiting());
-        run.start();
-        for (int c : {28, 27}) run.clickCell(c);
-        QVERIFY(!run.gioco().tempo()->isEnabled());
-        QVERIFY(!run.gioco().tempo()->isWaiting());
-        run.gioco().tempo()->elapse();  // a disabled timer never ticks
+        run.clickCell(28);
+        QVERIFY(!run.tempo()->isEnabled() && !run.tempo()->isWaiting());  // untimed: no timer set
+        run.tempo()->elapse();
         QCOMPARE(run.lbltime(), QStringLiteral("00:00"));
+
+        Run timed;
+        timed.start(true);
+        QVERIFY(timed.tempo()->isWaiting());
+        QCOMPARE(timed.tempo()->interval(), 1000);
+        timed.tempo()->elapse(59);  // periods missed come in one tick
+        QCOMPARE(timed.lbltime(), QStringLiteral("00:59"));
+        timed.tempo()->elapse(6000 - 59);
+        QCOMPARE(timed.lbltime(), QStringLiteral("100:00"));
     }
 };
 

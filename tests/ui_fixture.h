@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTest>
 
@@ -20,47 +21,51 @@
 
 namespace lastrino::testing {
 
-// The clicks that win from the scripted deal (1 to 29 home, 30 and 31
+// The clicks that win from the deal of start() (1 to 29 home, 30 and 31
 // exchanged); the first one leaves 28 tiles in place.
 inline const std::vector<int> winningClicks{28, 27, 31, 32, 28, 27, 26, 25, 29, 28,
                                             32, 31, 30, 29, 25, 26, 27, 28, 32};
 
+inline QColor rgb(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+inline QWidget* focused() { return QApplication::focusWidget(); }
+inline void key(int k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(focused(), Qt::Key(k), mods); }
+inline void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+// Windows unloaded by a handler go once the handler's event is done.
+inline void deleteUnloaded() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
 struct Run {
     int quits = 0;
-    ScriptedRandom* random = nullptr;
-    std::unique_ptr<ui::Program> program;
-
-    Run() {
-        auto r = std::make_unique<ScriptedRandom>();
-        random = r.get();
-        program = std::make_unique<ui::Program>(std::move(r), [this] { ++quits; });
-        program->showGioco();
-    }
+    ScriptedRandom* random = new ScriptedRandom;
+    std::unique_ptr<ui::Program> program{
+        new ui::Program(std::unique_ptr<RandomSource>(random), [this] { ++quits; })};
+    Run() { program->showGioco(); }
 
     ui::frmgioco& gioco() const { return *program->gioco(); }
     ui::frmscelta* scelta() const { return program->scelta(); }
-
+    ui::Tempo* tempo() const { return gioco().tempo(); }
     template <class T = QWidget>
-    T* control(const char* name) const {
-        return qobject_cast<T*>(gioco().control(QLatin1String(name)));
-    }
+    T* control(const char* name) const { return qobject_cast<T*>(gioco().control(QLatin1String(name))); }
+    QWidget* endControl(const char* name) const { return scelta()->control(QLatin1String(name)); }
     ui::FaceButton* cell(int n) const { return gioco().cell(n); }
+    void clickCell(int n) const { click(cell(n)); }
+    QString lblcont() const { return control<QLabel>("lblcont")->text(); }
+    QString lbltime() const { return control<QLabel>("lbltime")->text(); }
 
-    // The deal that puts tile k on cell k.
+    // The deal that puts tile k on cell k; start() exchanges 30 and 31 with it.
     void scriptDealInOrder() {
         for (int k = 0; k < tiles; ++k) random->push((k + 0.5) / tiles);
     }
-    void click(QWidget* w) const { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
-    void clickCell(int n) const { click(cell(n)); }
-    void start() {
+    void start(bool timed = false) {
+        if (timed) click(control("optsi"));
         scriptDealInOrder();
         click(control("cmdcomincia"));
     }
-    QString lblcont() const { return control<QLabel>("lblcont")->text(); }
-    QString lbltime() const { return control<QLabel>("lbltime")->text(); }
+    // Plays the winning clicks after `seconds` on the clock (timed when not zero).
+    void win(quint64 seconds = 0) {
+        start(seconds > 0);
+        if (seconds > 0) tempo()->elapse(seconds);
+        for (int n : winningClicks) clickCell(n);
+    }
 };
-
-// Windows unloaded by a handler go once the handler's event is done.
-inline void deleteUnloaded() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 }  // namespace lastrino::testing
