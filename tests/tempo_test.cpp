@@ -18,17 +18,20 @@ private slots:
         tempo.setEnabled(true);
         QVERIFY(tempo.isWaiting());
         QCOMPARE(tempo.nextDue(), 6000);
+        QCOMPARE(tempo.wakesIn(), 1000);
         for (qint64 at : {6000, 7030, 7990}) {  // on time, late (no drift after), early (nothing)
             now = at;
             tempo.wake();
         }
         QCOMPARE(tempo.nextDue(), 8000);
+        QCOMPARE(tempo.wakesIn(), 10);  // aimed at the due time, not a period after the wake-up
         QCOMPARE(ticks.size(), 2);
         QCOMPARE(ticks.at(1).at(0).toULongLong(), 1u);
         now = 11500;  // held up: one wake-up delivers every period missed
         tempo.wake();
         QCOMPARE(ticks.last().at(0).toULongLong(), 4u);
         QCOMPARE(tempo.nextDue(), 12000);
+        QCOMPARE(tempo.wakesIn(), 500);
 
         now = 11700;
         tempo.setEnabled(true);  // already running: the period stays

@@ -27,6 +27,7 @@ public:
     void setEnabled(bool enabled);
 
     bool isWaiting() const { return wake_.isActive(); }
+    int wakesIn() const { return wake_.interval(); }  // milliseconds the wake-up was set for
     qint64 nextDue() const;  // on the clock, when the next tick is due; -1 while disabled
 
 public slots:
