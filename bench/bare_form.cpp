@@ -1,7 +1,8 @@
 // A bare Qt Widgets form with the game window's widgets and no game in it:
 // the yardstick the benchmark harness compares the game with. It builds the
-// same kinds of widgets at the same places, fonts and colours from the
-// window's design table, and does nothing when they are clicked.
+// same kinds of widgets (Qt's stock ones) at the same places, in the same
+// installed fonts and colours, from the window's design table, and does
+// nothing when they are clicked.
 //   bare_form           a form left alone
 //   bare_form --timer   a 1 s QTimer rewrites the clock label, as a timed game does
 #include "logic/board.h"
@@ -39,6 +40,17 @@ QColor rgb(Colour c) {
 QRect pixelRect(const Rect& r) { return {pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height)}; }
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The faces the game draws with: the table's faces are not installed on
+// Debian, and a form falling back to other faces would load other files.
+QFont installedFont(const Font& f) {
+    QFont font(f.face == "Comic Sans MS"   ? QStringLiteral("Comic Neue")
+               : f.face == "MS Sans Serif" ? QStringLiteral("Liberation Sans")
+                                           : text(f.face));
+    font.setPixelSize(static_cast<int>(f.points * 96.0 / 72.0 + 0.5));
+    font.setBold(f.weight >= 700);
+    return font;
+}
 
 void colour(QWidget* w, Colour back, Colour fore) {
     QPalette p = w->palette();
@@ -92,12 +104,7 @@ QWidget* make(const Control& c, QWidget* parent) {
         break;
     }
     w->setGeometry(pixelRect(c.twips));
-    if (!c.font.face.empty()) {
-        QFont font(text(c.font.face));
-        font.setPointSizeF(c.font.points);
-        font.setBold(c.font.weight >= 700);
-        w->setFont(font);
-    }
+    if (!c.font.face.empty()) w->setFont(installedFont(c.font));
     if (c.kind != Kind::Shape) colour(w, c.back, c.text);
     w->setVisible(c.visible);
     return w;

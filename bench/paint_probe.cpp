@@ -6,8 +6,10 @@
 // "Painted" is the first DAMAGE report on that window: the server tells us
 // as soon as the client has drawn into it, whatever way it drew. Every new
 // top-level window gets a damage object when it is created, before it can
-// be mapped or drawn. Gives up after DEADLINE seconds (status 2).
-//   paint_probe DEADLINE
+// be mapped or drawn. With TITLE, only a window mapped with that title
+// (_NET_WM_NAME, else WM_NAME) counts. Gives up after DEADLINE seconds
+// (status 2).
+//   paint_probe DEADLINE [TITLE]
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 
@@ -17,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <set>
+#include <string>
 
 namespace {
 
@@ -30,10 +33,32 @@ double now() {
 // we ask: such a window is never the one painted, so its error is ignored.
 int ignoreError(Display*, XErrorEvent*) { return 0; }
 
+std::string title(Display* display, Window window) {
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, left = 0;
+    unsigned char* data = nullptr;
+    std::string name;
+    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count, &left,
+                           &data) == Success && data != nullptr) {
+        name.assign(reinterpret_cast<char*>(data), count);
+        XFree(data);
+    }
+    char* plain = nullptr;
+    if (name.empty() && XFetchName(display, window, &plain) != 0 && plain != nullptr) {
+        name = plain;
+        XFree(plain);
+    }
+    return name;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const double deadline = now() + (argc > 1 ? std::atof(argv[1]) : 30.0);
+    const char* wanted = argc > 2 ? argv[2] : nullptr;
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "paint_probe: cannot open the display\n");
@@ -66,7 +91,8 @@ int main(int argc, char** argv) {
             XDamageCreate(display, e.xcreatewindow.window, XDamageReportNonEmpty);
             watched.insert(e.xcreatewindow.window);
             XFlush(display);
-        } else if (e.type == MapNotify && mapped == None && watched.count(e.xmap.window) != 0) {
+        } else if (e.type == MapNotify && mapped == None && watched.count(e.xmap.window) != 0 &&
+                   (wanted == nullptr || title(display, e.xmap.window) == wanted)) {
             mapped = e.xmap.window;
             std::printf("map %.6f 0x%lx\n", t, mapped);
             std::fflush(stdout);

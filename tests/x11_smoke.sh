@@ -20,8 +20,10 @@ inside() {
     local pid=$!
     trap 'kill "$pid" 2>/dev/null || true' EXIT
     local info="" _
-    for _ in $(seq 100); do  # at most 10 s for the window to map
-        info=$(xwininfo -name 'Lastrino!' 2>/dev/null) && break
+    # The window exists (and has its title) a moment before it is mapped:
+    # wait for the map, at most 10 s.
+    for _ in $(seq 100); do
+        info=$(xwininfo -name 'Lastrino!' 2>/dev/null) && grep -q 'Map State: IsViewable' <<<"$info" && break
         sleep 0.1
     done
     [ -n "$info" ] || { echo "no window titled Lastrino! appeared"; exit 1; }
