@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Lastrino"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(LASTRINO_APP_ID));
     // The program ends when neither window is loaded; Program decides that.
     QApplication::setQuitOnLastWindowClosed(false);
 

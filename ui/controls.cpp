@@ -95,10 +95,12 @@ QString picturePath(std::string_view name) {
 }
 
 QIcon windowIcon() {
-    // Rendered at the sizes a title bar, a task bar and a switcher ask for.
+    // Rendered at the sizes a title bar and a task bar ask for; larger views
+    // take the installed scalable icon through the desktop entry. Every size
+    // goes to the X server before the window maps, so each one costs start-up.
     QSvgRenderer svg(picturePath("lastrino"));
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 24, 32, 48, 64}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
