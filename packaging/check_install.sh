@@ -30,5 +30,25 @@ grep -qx 'Exec=lastrino' "$root/share/applications/$id.desktop" || { echo "FAIL 
 grep -qx "Icon=$id" "$root/share/applications/$id.desktop" || { echo "FAIL Icon is not $id"; failed=1; }
 appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" || failed=1
 
+# The installed game starts, and a desktop can tie its window to the entry
+# (by the window's class) and so to the installed icon.
+if [[ $expected == *,lastrino,* && $expected == *,icon,* ]]; then
+    class=$(sed -n 's/^StartupWMClass=//p' "$root/share/applications/$id.desktop")
+    [ -n "$class" ] || { echo "FAIL the desktop entry names no StartupWMClass"; failed=1; }
+    props=$(timeout 30 xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" bash -c '
+        "$1" & pid=$!
+        for _ in $(seq 100); do
+            info=$(xwininfo -name "Lastrino!" 2>/dev/null) && grep -q IsViewable <<<"$info" && break
+            sleep 0.1
+        done
+        id=$(awk "/Window id:/ {print \$4; exit}" <<<"$info")
+        [ -n "$id" ] && xprop -id "$id" WM_CLASS _NET_WM_ICON | head -n 3
+        kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+        true' _ "$root/bin/lastrino" 2>/dev/null) || true
+    grep -q "WM_CLASS(STRING) = \"lastrino\", \"$class\"" <<<"$props" ||
+        { echo "FAIL the installed game's window is not of class $class: $props"; failed=1; }
+    grep -q '_NET_WM_ICON(CARDINAL)' <<<"$props" || { echo "FAIL the window has no icon"; failed=1; }
+fi
+
 [ $failed -eq 0 ] && echo "installed files ok"
 exit $failed
