@@ -24,6 +24,14 @@ void ticks(GameState& s, GameWindow& w, std::uint64_t periods) {
     w.enableTimer(true);
 }
 
+std::uint64_t DuePeriods::take(std::uint64_t nowMs) {
+    const std::uint64_t due = nowMs < start_ ? 0 : (nowMs - start_) / period_;
+    if (due <= counted_) return 0;
+    const std::uint64_t periods = due - counted_;
+    counted_ = due;
+    return periods;
+}
+
 void chooseTimed(GameState& s, bool timed) { s.atempo = timed ? 1 : 0; }
 
 }  // namespace lastrino

@@ -75,5 +75,35 @@ TEST(Clock, ChoosingTimedStartsNothingUntilStart) {
     EXPECT_FALSE(g.w.timerEnabled());
 }
 
+TEST(DuePeriods, CountsEachPeriodOnceHoweverLateTheTimerComes) {
+    DuePeriods p(1000);
+    p.restart(5000);
+    EXPECT_EQ(p.untilNext(5000), 1000u);
+    EXPECT_EQ(p.take(5999), 0u);  // a wake-up a little early ticks nothing
+    EXPECT_EQ(p.take(6000), 1u);
+    EXPECT_EQ(p.take(6500), 0u);  // nothing twice
+    EXPECT_EQ(p.untilNext(6500), 500u);
+    EXPECT_EQ(p.take(9400), 3u);  // a loop held up 3.4 s catches up with 3 ticks
+    EXPECT_EQ(p.untilNext(10000), 1u);  // due now: as soon as may be
+    EXPECT_EQ(p.take(10000), 1u);
+    p.restart(50000);  // enabled again after Solution: a period from now
+    EXPECT_EQ(p.take(50999), 0u);
+    EXPECT_EQ(p.take(51000), 1u);
+}
+
+TEST(DuePeriods, NoDriftOverAnHourOfLateWakeUps) {
+    // Each wake-up comes 15 ms after it was due. A timer set again for a
+    // whole period at every wake-up would lose 54 s in an hour.
+    DuePeriods p(1000);
+    p.restart(0);
+    std::uint64_t now = 0, ticked = 0;
+    while (ticked < 3600) {
+        now += p.untilNext(now) + 15;
+        ticked += p.take(now);
+    }
+    EXPECT_EQ(ticked, 3600u);
+    EXPECT_LT(now, 3601u * 1000);
+}
+
 }  // namespace
 }  // namespace lastrino::testing

@@ -1,11 +1,9 @@
 #include "tempo.h"
 
-#include <algorithm>
-
 namespace lastrino::ui {
 
 Tempo::Tempo(int periodMs, QObject* parent, Clock clock)
-    : QObject(parent), period_(periodMs), clock_(std::move(clock)) {
+    : QObject(parent), period_(periodMs), clock_(std::move(clock)), periods_(std::uint64_t(periodMs)) {
     if (!clock_) {
         monotonic_.start();
         clock_ = [this] { return monotonic_.elapsed(); };
@@ -19,8 +17,7 @@ void Tempo::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
     if (enabled_) {
-        start_ = clock_();
-        delivered_ = 0;
+        periods_.restart(std::uint64_t(clock_()));
         schedule();
     } else {
         wake_.stop();
@@ -28,7 +25,7 @@ void Tempo::setEnabled(bool enabled) {
 }
 
 qint64 Tempo::nextDue() const {
-    return enabled_ ? start_ + qint64(delivered_ + 1) * period_ : -1;
+    return enabled_ ? qint64(periods_.nextDue()) : -1;
 }
 
 void Tempo::elapse(quint64 periods) {
@@ -37,17 +34,13 @@ void Tempo::elapse(quint64 periods) {
 
 void Tempo::wake() {
     if (!enabled_) return;
-    const qint64 now = clock_();
-    const quint64 due = now > start_ ? quint64((now - start_) / period_) : 0;
-    const quint64 periods = due > delivered_ ? due - delivered_ : 0;
-    delivered_ += periods;
+    const quint64 periods = periods_.take(std::uint64_t(clock_()));
     schedule();  // before the tick: the handler may disable the timer
     elapse(periods);
 }
 
 void Tempo::schedule() {
-    const qint64 wait = nextDue() - clock_();
-    wake_.start(int(std::max<qint64>(0, wait)));
+    wake_.start(int(periods_.untilNext(std::uint64_t(clock_()))));
 }
 
 }  // namespace lastrino::ui

@@ -6,6 +6,8 @@
 // disabled it sets no timer at all.
 #pragma once
 
+#include "logic/clock.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
@@ -47,8 +49,7 @@ private:
     QElapsedTimer monotonic_;
     QTimer wake_;
     bool enabled_ = false;
-    qint64 start_ = 0;
-    quint64 delivered_ = 0;
+    DuePeriods periods_;
 };
 
 }  // namespace lastrino::ui

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "form.h"
-#include "periods.h"
 
+#include "logic/clock.h"
 #include "logic/window.h"
 
 namespace lastrino::win32 {
