@@ -2,6 +2,8 @@
 
 #include "widgets.h"
 
+#include "logic/actions.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -9,6 +11,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -237,6 +240,26 @@ void orderTabs(QWidget& window) {
     std::stable_sort(chain.begin(), chain.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
+}
+
+void centre(QWidget& window) {
+    using layout::twipsPerPixel;
+    // The native window first, so that its frame is known where the platform can tell.
+    window.winId();
+    const QRect screen = window.screen()->geometry();
+    const QRect outer = window.frameGeometry();
+    const WindowPosition at =
+        centred(float(screen.width() * twipsPerPixel), float(screen.height() * twipsPerPixel),
+                float(outer.width() * twipsPerPixel), float(outer.height() * twipsPerPixel));
+    // The fraction is kept down to the twips; the move itself is in whole pixels.
+    window.move(screen.left() + int(std::lround(at.left / twipsPerPixel)),
+                screen.top() + int(std::lround(at.top / twipsPerPixel)));
+}
+
+void showInFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 }  // namespace lastrino::ui

@@ -50,4 +50,9 @@ void setTabIndex(QWidget& control, int tabIndex);
 // Chains the focus of every control of `window` that takes it, by tab index.
 void orderTabs(QWidget& window);
 
+// A window's load step: moves it so that its outer size is centred on its screen.
+void centre(QWidget& window);
+// Shows a loaded window, in front and active.
+void showInFront(QWidget& window);
+
 }  // namespace lastrino::ui

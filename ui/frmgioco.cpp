@@ -11,9 +11,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QRadioButton>
-#include <QScreen>
 
-#include <cmath>
 
 namespace lastrino::ui {
 
@@ -28,20 +26,6 @@ T* as(const Controls& controls, const char* name) {
     return w;
 }
 }  // namespace
-
-void centre(QWidget& window) {
-    using layout::twipsPerPixel;
-    // The native window first, so that its frame is known where the platform can tell.
-    window.winId();
-    const QRect screen = window.screen()->geometry();
-    const QRect outer = window.frameGeometry();
-    const WindowPosition at =
-        centred(float(screen.width() * twipsPerPixel), float(screen.height() * twipsPerPixel),
-                float(outer.width() * twipsPerPixel), float(outer.height() * twipsPerPixel));
-    // The fraction is kept down to the twips; the move itself is in whole pixels.
-    window.move(screen.left() + int(std::lround(at.left / twipsPerPixel)),
-                screen.top() + int(std::lround(at.top / twipsPerPixel)));
-}
 
 frmgioco::frmgioco(Program& program) : program_(program) {
     controls_ = buildWindow(*this, layout::frmgioco);
@@ -139,12 +123,6 @@ void frmgioco::focusSolution() { cmdsoluzione_->setFocus(Qt::OtherFocusReason); 
 void frmgioco::showEndWindow() {
     program_.unloadScelta();
     program_.showScelta();
-}
-
-void frmgioco::showInFront() {
-    show();
-    raise();
-    activateWindow();
 }
 
 void frmgioco::unload() {

@@ -46,7 +46,6 @@ public:
     QWidget* control(const QString& name) const { return controls_.value(name); }
     Tempo* tempo() const { return tempo_; }
 
-    void showInFront();
     void unload();  // off the screen, timer stopped, deleted later
 
 public slots:
@@ -80,7 +79,5 @@ private:
     Tempo* tempo_;
 };
 
-// Moves a window so that its outer size is centred on its screen.
-void centre(QWidget& window);
 
 }  // namespace lastrino::ui

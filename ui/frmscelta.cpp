@@ -47,12 +47,6 @@ void frmscelta::cmdsi_Click() {
 
 void frmscelta::cmdno_Click() { program_.end(); }
 
-void frmscelta::showInFront() {
-    show();
-    raise();
-    activateWindow();
-}
-
 void frmscelta::unload() {
     hide();
     deleteLater();

@@ -21,7 +21,6 @@ public:
     QWidget* control(const QString& name) const { return controls_.value(name); }
     QString message() const;
 
-    void showInFront();
     void unload();  // off the screen, deleted later
 
 public slots:

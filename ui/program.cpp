@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "controls.h"
 #include "frmgioco.h"
 #include "frmscelta.h"
 
@@ -37,7 +38,7 @@ void Program::showGioco() {
         gioco_ = new frmgioco(*this);
         gioco_->Form_Load();
     }
-    gioco_->showInFront();
+    showInFront(*gioco_);
 }
 
 void Program::unloadGioco() {
@@ -50,7 +51,7 @@ void Program::showScelta() {
         scelta_ = new frmscelta(*this);
         scelta_->Form_Load();
     }
-    scelta_->showInFront();
+    showInFront(*scelta_);
 }
 
 void Program::unloadScelta() {
