@@ -50,8 +50,9 @@ ensure_packages() {
         fi
     fi
     echo "Installing: ${need[*]}"
-    "${sudo[@]}" apt-get update -q
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${need[@]}"
+    # Another apt-get may be running (a second build, the desktop's updater): wait for it.
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -q "${need[@]}"
 }
 
 # Configures and builds into build/. CI builds treat warnings as errors.
