@@ -10,7 +10,15 @@ std::string clockText(std::uint64_t minuti, int secondi) {
     return text;
 }
 
-void tick(GameState& s, GameWindow& w) { ticks(s, w, 1); }
+void tick(GameState& s, GameWindow& w) {
+    s.secondi += 1;
+    if (s.secondi == 60) {
+        s.secondi = 0;
+        s.minuti += 1;
+    }
+    w.setClockText(clockText(s.minuti, s.secondi));
+    w.enableTimer(true);
+}
 
 void ticks(GameState& s, GameWindow& w, std::uint64_t periods) {
     if (periods == 0) return;
@@ -22,14 +30,6 @@ void ticks(GameState& s, GameWindow& w, std::uint64_t periods) {
     }
     w.setClockText(clockText(s.minuti, s.secondi));
     w.enableTimer(true);
-}
-
-std::uint64_t DuePeriods::take(std::uint64_t nowMs) {
-    const std::uint64_t due = nowMs < start_ ? 0 : (nowMs - start_) / period_;
-    if (due <= counted_) return 0;
-    const std::uint64_t periods = due - counted_;
-    counted_ = due;
-    return periods;
 }
 
 void chooseTimed(GameState& s, bool timed) { s.atempo = timed ? 1 : 0; }

@@ -49,7 +49,7 @@ private slots:
         QVERIFY(run.scelta());
         const QString at0327 = QStringLiteral("Hai vinto in 19 mosse e con un tempo di 03:27!");
         QCOMPARE(run.scelta()->message(), at0327);
-        run.tempo()->elapse();
+        run.elapse();
         QCOMPARE(run.lbltime(), QStringLiteral("03:28"));
         QCOMPARE(run.scelta()->message(), at0327);
         // Each win loads a new end window: a click that moves nothing is one.
@@ -61,10 +61,34 @@ private slots:
         QCOMPARE(run.scelta()->message(), QStringLiteral("Hai vinto in 19 mosse e con un tempo di 03:28!"));
     }
 
+    // tempo runs only in a timed game, and each timeout is one second.
+    void tempoTicksOncePerTimeout() {
+        Run untimed;
+        untimed.start();
+        QVERIFY(!untimed.tempo()->isActive());
+
+        Run run;
+        run.start(true);
+        QVERIFY(run.tempo()->isActive());
+        QCOMPARE(run.tempo()->interval(), 1000);
+        QCOMPARE(run.lbltime(), QStringLiteral("00:00"));
+        run.elapse(59);
+        QCOMPARE(run.lbltime(), QStringLiteral("00:59"));
+        run.elapse();
+        QCOMPARE(run.lbltime(), QStringLiteral("01:00"));
+        // A restart zeroes the counters and leaves the timer and the label alone.
+        run.scriptDealInOrder();
+        click(run.control("cmdcomincia"));
+        QVERIFY(run.tempo()->isActive());
+        QCOMPARE(run.lbltime(), QStringLiteral("01:00"));
+        run.elapse();
+        QCOMPARE(run.lbltime(), QStringLiteral("00:01"));
+    }
+
     void helpAndSolution() {
         Run run;
         run.start(true);
-        run.tempo()->elapse(5);
+        run.elapse(5);
         QVERIFY(!run.control("cmdaiuto")->isVisible());
         run.clickCell(28);  // 28 in place
         QVERIFY(run.control("cmdaiuto")->isVisible());
@@ -78,7 +102,7 @@ private slots:
         expectSolvedBoard(run);
         QCOMPARE(run.lblcont(), QStringLiteral("0"));
         QCOMPARE(run.lbltime(), QStringLiteral("00:00"));
-        QVERIFY(!run.tempo()->isEnabled() && !run.tempo()->isWaiting());
+        QVERIFY(!run.tempo()->isActive());
         QVERIFY(run.control<QRadioButton>("optno")->isChecked() && run.control("optsi")->isEnabled());
         QCOMPARE(run.control("cmdcomincia")->toolTip(), QStringLiteral("Comincia"));
         QVERIFY(run.control("cmdaiuto")->isVisible());  // Solution does not hide Help
@@ -115,14 +139,14 @@ private slots:
         run.program->state().secondi = 42;  // a load leaves it alone
 
         click(run.endControl("cmdsi"));
-        QVERIFY(old->isHidden() && !old->tempo()->isWaiting() && scelta->isHidden());
+        QVERIFY(old->isHidden() && !old->tempo()->isActive() && scelta->isHidden());
         deleteUnloaded();
         QVERIFY(!old && !scelta && !run.scelta());
         QCOMPARE(run.quits, 0);
         QVERIFY(run.gioco().isVisible());
         QCOMPARE(run.lblcont(), QStringLiteral("0"));
         QVERIFY(!run.control("cmdaiuto")->isVisibleTo(&run.gioco()));
-        QVERIFY(run.control<QRadioButton>("optno")->isChecked() && !run.tempo()->isEnabled());
+        QVERIFY(run.control<QRadioButton>("optno")->isChecked() && !run.tempo()->isActive());
         QCOMPARE(run.program->state().partita, 0);
         QCOMPARE(run.program->state().atempo, 0);
         QCOMPARE(run.program->state().secondi, 42);
@@ -134,7 +158,7 @@ private slots:
         QPointer<ui::frmgioco> gioco = &run.gioco();
         click(run.endControl("cmdno"));
         QCOMPARE(run.quits, 1);
-        QVERIFY(!gioco->tempo()->isWaiting());
+        QVERIFY(!gioco->tempo()->isActive());
         QVERIFY(!run.program->gioco() && !run.program->scelta());
         deleteUnloaded();
         QVERIFY(!gioco);
@@ -157,13 +181,13 @@ private slots:
         QCOMPARE(run.quits, 0);
         QCOMPARE(run.lblcont(), QStringLiteral("19"));
         QCOMPARE(run.program->state().partita, 1);
-        QVERIFY(run.tempo()->isWaiting());
+        QVERIFY(run.tempo()->isActive());
 
         // The game window: the program ends only when no window is left.
         run.clickCell(30);  // a win again
-        ui::Tempo* tempo = run.tempo();
+        QTimer* tempo = run.tempo();
         run.gioco().close();
-        QVERIFY(!tempo->isWaiting());
+        QVERIFY(!tempo->isActive());
         QVERIFY(!run.program->gioco() && run.scelta() && run.scelta()->isVisible());
         QCOMPARE(run.quits, 0);
         click(run.endControl("cmdsi"));  // loads the game window again

@@ -4,13 +4,13 @@
 #include "logic/board.h"
 #include "logic/clock.h"
 #include "program.h"
-#include "tempo.h"
 #include "widgets.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTimer>
 
 
 namespace lastrino::ui {
@@ -58,8 +58,12 @@ frmgioco::frmgioco(Program& program) : program_(program) {
     group->addButton(optsi_);
     group->addButton(optno_);
 
-    tempo_ = new Tempo(tickMilliseconds, this);
+    // Each timeout is one tick. A precise timer aims each timeout at its due
+    // time, so the period does not drift; after a stall it times out once.
+    tempo_ = new QTimer(this);
     tempo_->setObjectName(QStringLiteral("tempo"));
+    tempo_->setTimerType(Qt::PreciseTimer);
+    tempo_->setInterval(tickMilliseconds);
 
     cmdcomincia_->setFocus();
     bindEvents();
@@ -76,7 +80,7 @@ void frmgioco::bindEvents() {
     // clicked comes from the player only, not from a selection made by the program.
     connect(optsi_, &QRadioButton::clicked, this, &frmgioco::optsi_Click);
     connect(optno_, &QRadioButton::clicked, this, &frmgioco::optno_Click);
-    connect(tempo_, &Tempo::timer, this, &frmgioco::tempo_Timer);
+    connect(tempo_, &QTimer::timeout, this, &frmgioco::tempo_Timer);
 }
 
 void frmgioco::Form_Load() {
@@ -91,7 +95,7 @@ void frmgioco::cmdsoluzione_Click() { solution(program_.state(), *this); }
 void frmgioco::cmdesci_Click() { program_.end(); }
 void frmgioco::optsi_Click() { chooseTimed(program_.state(), true); }
 void frmgioco::optno_Click() { chooseTimed(program_.state(), false); }
-void frmgioco::tempo_Timer(quint64 periods) { ticks(program_.state(), *this, periods); }
+void frmgioco::tempo_Timer() { tick(program_.state(), *this); }
 
 std::string frmgioco::label(int n) const { return cell(n)->text().toStdString(); }
 void frmgioco::setLabel(int n, std::string_view t) {
@@ -116,7 +120,11 @@ void frmgioco::enableOptions(bool enabled) {
     optno_->setEnabled(enabled);
 }
 
-void frmgioco::enableTimer(bool enabled) { tempo_->setEnabled(enabled); }
+void frmgioco::enableTimer(bool enabled) {
+    // Enabling a running timer leaves its period where it is.
+    if (!enabled) tempo_->stop();
+    else if (!tempo_->isActive()) tempo_->start();
+}
 void frmgioco::showHelp() { cmdaiuto_->setVisible(true); }
 void frmgioco::focusSolution() { cmdsoluzione_->setFocus(Qt::OtherFocusReason); }
 
@@ -126,7 +134,7 @@ void frmgioco::showEndWindow() {
 }
 
 void frmgioco::unload() {
-    tempo_->setEnabled(false);
+    tempo_->stop();
     hide();
     deleteLater();
 }

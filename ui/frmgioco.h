@@ -12,12 +12,12 @@
 
 class QLabel;
 class QRadioButton;
+class QTimer;
 
 namespace lastrino::ui {
 
 class FaceButton;
 class Program;
-class Tempo;
 
 class frmgioco final : public QWidget, public GameWindow {
     Q_OBJECT
@@ -44,7 +44,7 @@ public:
 
     FaceButton* cell(int n) const { return cmd_.at(std::size_t(n)); }
     QWidget* control(const QString& name) const { return controls_.value(name); }
-    Tempo* tempo() const { return tempo_; }
+    QTimer* tempo() const { return tempo_; }
 
     void unload();  // off the screen, timer stopped, deleted later
 
@@ -57,7 +57,7 @@ public slots:
     void cmdesci_Click();
     void optsi_Click();
     void optno_Click();
-    void tempo_Timer(quint64 periods = 1);
+    void tempo_Timer();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,7 +76,7 @@ private:
     QLabel* lbltime_;
     QRadioButton* optsi_;
     QRadioButton* optno_;
-    Tempo* tempo_;
+    QTimer* tempo_;
 };
 
 

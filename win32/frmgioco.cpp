@@ -13,7 +13,7 @@ namespace {
 constexpr UINT_PTR tempoId = 1;
 }
 
-GameFrame::GameFrame(App& app) : Form(layout::frmgioco), app_(app), periods_(tickMilliseconds) {
+GameFrame::GameFrame(App& app) : Form(layout::frmgioco), app_(app) {
     // The board's cells at load: the solved board.
     for (int n = 1; n <= cells; ++n) {
         const layout::Control design{.name = "cmd",
@@ -77,12 +77,8 @@ void GameFrame::enableOptions(bool enabled) {
 void GameFrame::enableTimer(bool enabled) {
     if (enabled == timerEnabled_) return;  // a running timer keeps its period
     timerEnabled_ = enabled;
-    if (enabled) {
-        periods_.restart(GetTickCount64());
-        SetTimer(hwnd(), tempoId, tickMilliseconds, nullptr);
-    } else {
-        KillTimer(hwnd(), tempoId);
-    }
+    if (enabled) SetTimer(hwnd(), tempoId, tickMilliseconds, nullptr);
+    else KillTimer(hwnd(), tempoId);
 }
 
 void GameFrame::showHelp() { ShowWindow(control("cmdaiuto"), SW_SHOW); }
@@ -103,13 +99,8 @@ void GameFrame::cmdesci_Click() { ExitProcess(0); }
 void GameFrame::optsi_Click() { chooseTimed(app_.state, true); }
 void GameFrame::optno_Click() { chooseTimed(app_.state, false); }
 
-void GameFrame::tempo_Timer() {
-    // Every period that came due is ticked, then the timer is set for the
-    // next one, so a late message neither loses a second nor drifts.
-    const std::uint64_t now = GetTickCount64();
-    ticks(app_.state, *this, periods_.take(now));
-    if (timerEnabled_) SetTimer(hwnd(), tempoId, static_cast<UINT>(periods_.untilNext(now)), nullptr);
-}
+// Windows posts one WM_TIMER however many periods went by: one tick.
+void GameFrame::tempo_Timer() { tick(app_.state, *this); }
 
 void GameFrame::clicked(const Item& item) {
     const std::string_view name = item.design.name;

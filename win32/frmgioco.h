@@ -52,7 +52,6 @@ private:
     HWND cell(int n) const;
 
     App& app_;
-    DuePeriods periods_;
     bool timerEnabled_ = false;
 };
 
