@@ -51,6 +51,18 @@ TEST(Start, DrawsAgainWhenTheCellIsTaken) {
     expectWellDealt(g);
 }
 
+// The real generator, reseeded at each Start: two Starts in quick succession
+// deal different boards.
+TEST(Start, TwoQuickStartsDealDifferentBoards) {
+    Game g;
+    std::vector<std::string> boards[2];
+    for (auto& board : boards) {
+        g.program.cmdcomincia_Click();
+        for (int n = 1; n <= cells; ++n) board.push_back(g.w.label(n));
+    }
+    EXPECT_NE(boards[0], boards[1]);
+}
+
 TEST(Start, TwiceDealsAfreshAndResetsTheCounters) {
     Game g;
     g.playing();

@@ -95,7 +95,7 @@ const std::string solved =
 
 TEST(Driver, ATimedGameWonThenANewGame) {
     const Session run = drive("timed si\n" + inOrder +
-                          "start\n  tick   207 \r\nshow\nhelp\nclick 28\nhelp\nclick 32\ntick\nshow\n"
+                          "start\n  tick   207 \r\nshow\nhelp\nend si\nclick 28\nhelp\nclick 32\ntick\nshow\n"
                           "solution\nhelp\nshow\nend si\nshow\nexit\nshow\n");
     EXPECT_EQ(run.out,
               "board 1B 2Y 3B 4Y 5Y 6B 7Y 8B 9B 10Y 11B 12Y 13Y 14B 15Y 16B 17B 18Y 19B 20Y 21Y 22B 23Y 24B "
@@ -103,6 +103,7 @@ TEST(Driver, ATimedGameWonThenANewGame) {
               "moves 0\nclock 03:27\npartita 1\natempo 1\noptions si disabled\ntimer on\nhelp hidden\n"
               "tooltip Ricomincia\nfocus cmdcomincia\nend-window -\n"
               "error the Help button is hidden\n"
+              "error no end-of-game window is open\n"
               "event help-shown\n"  // 28 down into 32: 28 in place
               "event end-window Hai vinto in 3 mosse e con un tempo di 03:27!\n" +
                   solved +
