@@ -46,6 +46,7 @@ import glob
 import os
 import re
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -319,6 +320,9 @@ def clock(args, env, tools, points):
     try:
         # The bare form's timer runs from its start: real time is counted from its first paint.
         started = start_game(p, env, points, timed=True, settle=0) if args.game else time.monotonic()
+        if args.stall:
+            stall(p, started, args.stall, read)
+            return
         checkpoints = [float(t) for t in range(60, int(args.clock_seconds), 60)] + [args.clock_seconds]
         worst_behind, worst_ahead = 0.0, 0.0
         for checkpoint in checkpoints:
@@ -343,6 +347,29 @@ def clock(args, env, tools, points):
         p.stop()
 
 
+def stall(p, started, seconds, read):
+    """The game process stopped for a while during a timed game, as a closed
+    laptop or a debugger would stop it. The clock counts ticks, not time: the
+    stop itself may add at most the one tick that comes due when it goes on."""
+    time.sleep(max(0.0, started + 3.5 - time.monotonic()))
+    t0 = time.monotonic()
+    before = read()
+    os.kill(p.pid, signal.SIGSTOP)
+    stopped = time.monotonic()
+    time.sleep(seconds)
+    os.kill(p.pid, signal.SIGCONT)
+    resumed = time.monotonic()
+    after = read()
+    running = (stopped - t0) + (time.monotonic() - resumed)
+
+    def secs(text):
+        minutes, sec = (int(v) for v in text.split(":"))
+        return minutes * 60 + sec
+    moved = secs(after) - secs(before)
+    print(f"clock stall: {before} before a {seconds:g} s stop, {after} after it: moved {moved} s "
+          f"in {running:.2f} s of running time and the stop")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("mode", nargs="?", choices=["windows", "clock"], default="windows")
@@ -352,6 +379,8 @@ def main():
     parser.add_argument("--settle", type=float, default=3.0, help="seconds before the settled RSS")
     parser.add_argument("--idle", type=float, default=10.0, help="seconds over which wakeups are counted")
     parser.add_argument("--clock-seconds", type=float, default=60.0)
+    parser.add_argument("--stall", type=float, default=0.0,
+                        help="clock mode: stop the game process this many seconds instead")
     args = parser.parse_args()
 
     for tool in ("Xvfb", "xdotool", "dbus-daemon"):
