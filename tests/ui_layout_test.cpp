@@ -3,99 +3,103 @@
 // device-independent pixels and the artwork is drawn with twice the pixels.
 #include "ui_fixture.h"
 
+#include <QFile>
 #include <QFontInfo>
 #include <QScreen>
 
 #include <cmath>
+#include <optional>
 
 using namespace lastrino;
 using namespace lastrino::testing;
 
 namespace {
 
-// The windows as designed, in twips (15 to the pixel), written out here.
+// A row of tests/windows.txt: a window or a control as designed.
 struct Expected {
-    const char* name;
-    const char* parent;  // "" for the window
-    int left, top, width, height;
-    const char* caption;
-    Colour back, text;   // face of a button, outline of a shape
-    const char* family;  // "" where no font is set
-    int fontPixels;      // points x 96 / 72
-    bool bold;
-    const char* tooltip;
-    bool visible;
+    QString window, name, parent;
+    QRect twips;
+    QString caption;
+    std::optional<Colour> back, text;
+    QString family;  // the face the windows name, as drawn here
+    int fontPixels = 0;
+    bool bold = false;
+    QString tooltip;
+    bool visible = true;
 };
-constexpr Colour none = 0xFFFFFFFF;
 constexpr Colour red = 0x0000FF, blue = 0xFF0000, peach = 0x80C0FF, yellow = 0x00FFFF, lightYellow = 0x80FFFF;
 
-const Expected gameWindow[] = {
-    {"Label1", "", 360, 1560, 2655, 5055, "", red, none, "", 0, false, "", true},
-    {"cmdcomincia", "", 3240, 5400, 615, 615, "", yellow, none, "", 0, false, "Comincia", true},
-    {"cmdaiuto", "", 3960, 5400, 615, 615, "", yellow, none, "", 0, false, "Aiuto!", false},
-    {"cmdesci", "", 4680, 5400, 615, 615, "", yellow, none, "", 0, false, "Esci", true},
-    {"cmdsoluzione", "", 3600, 6120, 1335, 495, "&Soluzione", yellow, none, "Comic Neue", 13, false, "", true},
-    {"Frame2", "", 3360, 1560, 1815, 855, "Mosse", peach, blue, "Liberation Sans", 16, true, "", true},
-    {"lblcont", "Frame2", 120, 360, 1335, 375, "0", peach, blue, "Liberation Sans", 16, true, "", true},
-    {"Frame1", "", 3360, 2640, 1815, 1215, "Tempo", peach, blue, "Liberation Sans", 16, true, "", true},
-    {"optsi", "Frame1", 120, 360, 615, 255, "Sì", peach, blue, "Liberation Sans", 13, true, "", true},
-    {"optno", "Frame1", 960, 360, 735, 255, "No", peach, blue, "Liberation Sans", 13, true, "", true},
-    {"lbltime", "Frame1", 120, 720, 1095, 375, "00:00", peach, blue, "Liberation Sans", 16, true, "", true},
-    {"Picture1", "", 840, 360, 3855, 735, "", peach, none, "", 0, false, "", true},
-    {"Shape1", "", 600, 120, 4335, 1215, "", blue, none, "", 0, false, "", true},
-    {"Image1", "", 120, 6840, 1230, 165, "", none, none, "", 0, false, "", true},
-};
-const Expected endWindow[] = {
-    {"Picture1", "", 360, 240, 5415, 735, "", peach, none, "", 0, false, "", true},
-    {"lblmess", "", 360, 1200, 5415, 1095, "", peach, blue, "Comic Neue", 24, true, "", true},
-    {"Label2", "", 1800, 2400, 2535, 375, "Un'altra partita?", peach, red, "Comic Neue", 16, false, "", true},
-    {"cmdsi", "", 1800, 3000, 1095, 375, "&Sì", lightYellow, none, "Liberation Sans", 13, true, "", true},
-    {"cmdno", "", 3240, 3000, 1095, 375, "&No", lightYellow, none, "Liberation Sans", 13, true, "", true},
-};
+QList<Expected> designed(const QString& window) {
+    QFile file(QStringLiteral(LASTRINO_WINDOWS_TABLE));
+    if (!file.open(QIODevice::ReadOnly)) qFatal("no %s", LASTRINO_WINDOWS_TABLE);
+    QList<Expected> rows;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.trimmed().isEmpty() || line.startsWith(u'#')) continue;
+        QStringList f = line.split(u'|');
+        for (QString& field : f) field = field.trimmed();
+        if (f.size() != 14 || f[0] != window) continue;
+        const auto text = [](const QString& v) { return v == u"-" ? QString() : v; };
+        const auto colour = [](const QString& v) {
+            return v == u"-" ? std::nullopt : std::optional<Colour>(v.toUInt(nullptr, 16));
+        };
+        Expected e{f[0], text(f[1]), text(f[2]), QRect(f[3].toInt(), f[4].toInt(), f[5].toInt(), f[6].toInt()),
+                   text(f[7]), colour(f[8]), colour(f[9]), {}, 0, false, text(f[11]), f[12] == u"1"};
+        if (const QStringList font = f[10].split(u'/'); font.size() == 3) {
+            e.family = font[0] == u"Comic Sans MS" ? QStringLiteral("Comic Neue") : QStringLiteral("Liberation Sans");
+            e.fontPixels = int(std::lround(font[1].toDouble() * 96 / 72));
+            e.bold = font[2] == u"700";
+        }
+        rows.append(e);
+    }
+    return rows;
+}
 
-QRect pixels(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
+QRect pixels(const QRect& twips) { return {twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15}; }
 
 void checkControl(const QWidget& window, const Expected& e) {
-    auto* w = window.findChild<QWidget*>(QLatin1String(e.name));
-    QVERIFY2(w, e.name);
-    QCOMPARE(w->geometry(), pixels(e.left, e.top, e.width, e.height));
-    QCOMPARE(w->parentWidget()->objectName(), *e.parent ? QLatin1String(e.parent) : window.objectName());
+    auto* w = window.findChild<QWidget*>(e.name);
+    QVERIFY2(w, qPrintable(e.name));
+    QCOMPARE(w->geometry(), pixels(e.twips));
+    QCOMPARE(w->parentWidget()->objectName(), e.parent.isEmpty() ? window.objectName() : e.parent);
     QCOMPARE(w->isVisibleTo(&window), e.visible);
     QVERIFY(w->isEnabled());
-    QCOMPARE(w->toolTip(), QString::fromUtf8(e.tooltip));
-    if (*e.family) {
+    QCOMPARE(w->toolTip(), e.tooltip);
+    if (!e.family.isEmpty()) {
         const QFontInfo info(w->font());
-        QCOMPARE(info.family(), QLatin1String(e.family));
+        QCOMPARE(info.family(), e.family);
         QCOMPARE(w->font().pixelSize(), e.fontPixels);
         QCOMPARE(info.bold(), e.bold);
         QVERIFY(!info.italic() && !w->font().underline() && !w->font().strikeOut());
     }
-    const QString caption = QString::fromUtf8(e.caption);
     if (auto* b = qobject_cast<ui::FaceButton*>(w)) {
-        QCOMPARE(b->face(), e.back);
-        QCOMPARE(b->text(), caption);
+        QCOMPARE(b->face(), e.back.value());
+        QCOMPARE(b->text(), e.caption);
     } else if (auto* s = qobject_cast<ui::Shape*>(w)) {
-        QCOMPARE(s->outline(), e.back);
-    } else if (e.back != none) {
-        QCOMPARE(w->palette().color(QPalette::Window), rgb(e.back));
-        if (e.text != none) QCOMPARE(w->palette().color(QPalette::WindowText), rgb(e.text));
+        QCOMPARE(s->outline(), e.back.value());
+    } else if (e.back) {
+        QCOMPARE(w->palette().color(QPalette::Window), rgb(*e.back));
+        if (e.text) QCOMPARE(w->palette().color(QPalette::WindowText), rgb(*e.text));
     }
-    if (auto* l = qobject_cast<QLabel*>(w); l && *e.caption) QCOMPARE(l->text(), caption);
+    if (auto* l = qobject_cast<QLabel*>(w); l && !e.caption.isEmpty()) QCOMPARE(l->text(), e.caption);
     if (auto* o = qobject_cast<QRadioButton*>(w)) {
-        QCOMPARE(o->text(), caption);
-        QCOMPARE(o->isChecked(), caption == QLatin1String("No"));
+        QCOMPARE(o->text(), e.caption);
+        QCOMPARE(o->isChecked(), e.caption == u"No");
     }
-    if (auto* f = qobject_cast<ui::Frame*>(w)) QCOMPARE(f->caption(), caption);
+    if (auto* f = qobject_cast<ui::Frame*>(w)) QCOMPARE(f->caption(), e.caption);
 }
 
-void checkWindow(QWidget& window, const char* caption, QSize size, const Expected* first, const Expected* last) {
-    QCOMPARE(window.windowTitle(), QString::fromUtf8(caption));
+void checkWindow(QWidget& window) {
+    const QList<Expected> rows = designed(window.objectName());
+    QVERIFY(rows.size() > 1);
+    const Expected& form = rows.front();
+    const QSize size = pixels(form.twips).size();
+    QCOMPARE(window.windowTitle(), form.caption);
     QCOMPARE(window.size(), size);
     QVERIFY(window.minimumSize() == size && window.maximumSize() == size);  // it cannot be resized
     QVERIFY(window.windowFlags() & Qt::WindowTitleHint);
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!window.windowIcon().isNull());
-    QCOMPARE(window.palette().color(QPalette::Window), rgb(peach));
+    QCOMPARE(window.palette().color(QPalette::Window), rgb(*form.back));
     QVERIFY(window.isVisible());
     QCOMPARE(window.parentWidget(), nullptr);
     // Centred on the screen by its outer size.
@@ -104,8 +108,8 @@ void checkWindow(QWidget& window, const char* caption, QSize size, const Expecte
     QCOMPARE(outer.left() - screen.left(), int(std::lround((screen.width() - outer.width()) / 2.0)));
     QCOMPARE(outer.top() - screen.top(), int(std::lround((screen.height() - outer.height()) / 2.0)));
     QCOMPARE(window.grab().size(), size * window.devicePixelRatio());
-    for (const Expected* e = first; e != last; ++e) {
-        checkControl(window, *e);
+    for (const Expected& e : rows.mid(1)) {
+        checkControl(window, e);
         if (QTest::currentTestFailed()) return;
     }
 }
@@ -124,12 +128,13 @@ private slots:
 
     void windowsAsDesigned() {
         Run run;
-        checkWindow(run.gioco(), "Lastrino!", {369, 474}, std::begin(gameWindow), std::end(gameWindow));
+        QCOMPARE(run.gioco().objectName(), QStringLiteral("frmgioco"));
+        checkWindow(run.gioco());
         for (int n = 1; n <= 32; ++n) {
             ui::FaceButton* b = run.cell(n);
             const int r = (n - 1) / 4, c = (n - 1) % 4;
             QCOMPARE(b->objectName(), QStringLiteral("cmd%1").arg(n));
-            QCOMPARE(b->geometry(), pixels(480 + 600 * c, 1680 + 600 * r, 615, 615));
+            QCOMPARE(b->geometry(), pixels({480 + 600 * c, 1680 + 600 * r, 615, 615}));
             QCOMPARE(b->text(), n == 32 ? QString() : QString::number(n));
             QCOMPARE(b->face(), n == 32 ? 0x8000000Fu : (r + c) % 2 == 0 ? 0xFF8080u : 0x00FFFFu);
             QCOMPARE(QFontInfo(b->font()).family(), QStringLiteral("Liberation Sans"));
@@ -137,7 +142,8 @@ private slots:
             QVERIFY(!QFontInfo(b->font()).bold() && b->isVisible() && b->isEnabled());
         }
         run.program->showScelta();
-        checkWindow(*run.scelta(), "Un'altra partita?", {409, 233}, std::begin(endWindow), std::end(endWindow));
+        QCOMPARE(run.scelta()->objectName(), QStringLiteral("frmscelta"));
+        checkWindow(*run.scelta());
         QCOMPARE(run.scelta()->focusWidget(), run.endControl("cmdsi"));
     }
 
