@@ -53,6 +53,6 @@ fi
 for screen in 800x600 320x240; do
     read -r x y < <(expected_corner "${screen%x*}" "${screen#*x}")
     echo "== screen $screen: expecting the window at $x,$y"
-    timeout 30 xvfb-run -a -s "-screen 0 ${screen}x24 -nolisten tcp" "$0" --inside "$game" "$x" "$y"
+    timeout 30 "$(dirname "$0")/private_x.sh" "$screen" "$0" --inside "$game" "$x" "$y"
 done
 echo ok
