@@ -6,9 +6,7 @@
 //   GAMES RSS_KIB HEAP_KIB TOPLEVELS QOBJECTS
 // RSS from /proc/self/status, the heap in use from mallinfo2, the top-level
 // widgets Qt still knows and every QObject below them and the application.
-// Takes the game's own start-up settings (app/startup.h).
 //   soak [GAMES]        200 by default; run on a real display (Xvfb)
-#include "app/startup.h"
 #include "logic/random.h"
 #include "ui/frmgioco.h"
 #include "ui/frmscelta.h"
@@ -61,7 +59,6 @@ void postClick(QWidget* w) {
 
 int main(int argc, char** argv) {
     const int games = argc > 1 ? std::atoi(argv[1]) : 200;
-    lastrino::app::prepareStartup();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
