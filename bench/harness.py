@@ -41,7 +41,8 @@ says so and skips.
 
 "soak" mode plays N games in the game's own windows (bench/soak.cpp: the
 deal scripted, the winning clicks and "Sì" posted as mouse events) and
-prints its RSS, heap in use, top-level widgets and objects every 10 games.
+prints its RSS, heap in use, top-level widgets and objects every 10 games;
+with --screen-reader, the bus says a screen reader runs, and Qt serves it.
 
 "memory" mode starts the game, the bare form and the bare form's window with
 no widget in it (what any Qt Widgets window costs), lets each settle, and
@@ -353,17 +354,45 @@ def clock(args, env, tools, points):
         p.stop()
 
 
+def screen_reader_on(env):
+    """Starts the accessibility bus and says a screen reader runs, as one does
+    at its start, so that Qt serves the bus; returns the bus's launcher."""
+    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher"],
+                                env={k: v for k, v in env.items() if k != "DISPLAY"},
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    ask = ["dbus-send", "--session", "--print-reply"]
+    for _ in range(100):  # the bus itself answers, and starts nothing
+        owner = subprocess.run(ask + ["--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                      "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
+                               env=env, capture_output=True, text=True).stdout
+        if "boolean true" in owner:
+            break
+        time.sleep(0.1)
+    else:
+        die("the accessibility bus did not start")
+    subprocess.run(ask + ["--dest=org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
+                          "string:org.a11y.Status", "string:ScreenReaderEnabled", "variant:boolean:true"],
+                   env=env, check=True, capture_output=True)
+    return launcher
+
+
 def soak(args, env, tools):
     """The soak program's own lines, with the growth since game 10."""
+    launcher = screen_reader_on(env) if args.screen_reader else None
     out = subprocess.Popen([tools["soak"], str(args.games)], env=env, stdout=subprocess.PIPE,
                            stderr=subprocess.DEVNULL, text=True)
     print(f"{'games':>5} {'RSS (KiB)':>10} {'heap (KiB)':>10} {'windows':>8} {'objects':>8}")
     at10 = None
     for line in out.stdout:
+        if line.startswith("#"):
+            print(line.strip())
+            continue
         games, rss, heap, windows, objects = (int(v) for v in line.split())
         at10 = rss if games == 10 else at10
         print(f"{games:5d} {rss:10d} {heap:10d} {windows:8d} {objects:8d}")
         last = (games, rss)
+    if launcher:
+        launcher.terminate()
     if out.wait() != 0:
         die("the soak program did not play every game")
     if at10 is not None and last[0] > 10:
@@ -451,6 +480,8 @@ def main():
     parser.add_argument("--idle", type=float, default=10.0, help="seconds over which wakeups are counted")
     parser.add_argument("--clock-seconds", type=float, default=60.0)
     parser.add_argument("--games", type=int, default=200, help="games of the soak")
+    parser.add_argument("--screen-reader", action="store_true",
+                        help="soak with a screen reader on: Qt serves the accessibility bus")
     args = parser.parse_args()
 
     for tool in ("Xvfb", "xdotool", "dbus-daemon"):

@@ -5,7 +5,8 @@
 // unloaded windows are gone, prints
 //   GAMES RSS_KIB HEAP_KIB TOPLEVELS QOBJECTS
 // RSS from /proc/self/status, the heap in use from mallinfo2, the top-level
-// widgets Qt still knows and every QObject below them and the application.
+// widgets Qt still knows and every QObject below them and the application;
+// after the first game, a line "# accessibility bridge on|off".
 //   soak [GAMES]        200 by default; run on a real display (Xvfb)
 #include "logic/random.h"
 #include "ui/frmgioco.h"
@@ -13,6 +14,7 @@
 #include "ui/program.h"
 #include "ui/widgets.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTimer>
@@ -97,6 +99,7 @@ int main(int argc, char** argv) {
             ++played;
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (played % 10 == 0 || played == 1) report();
+            if (played == 1) std::printf("# accessibility bridge %s\n", QAccessible::isActive() ? "on" : "off");
             if (played >= games) {
                 QCoreApplication::exit(0);
                 return;
