@@ -5,6 +5,8 @@
 // nothing when they are clicked.
 //   bare_form           a form left alone
 //   bare_form --timer   a 1 s QTimer rewrites the clock label, as a timed game does
+//   bare_form --empty   the window alone, at its size, without a widget: what
+//                       any Qt Widgets window costs
 #include "logic/board.h"
 #include "logic/clock.h"
 #include "logic/layout.h"
@@ -115,12 +117,17 @@ QWidget* make(const Control& c, QWidget* parent) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const bool timed = argc > 1 && std::strcmp(argv[1], "--timer") == 0;
+    const bool empty = argc > 1 && std::strcmp(argv[1], "--empty") == 0;
 
     QWidget form;
     form.setWindowTitle(text(frmgioco.caption));
     form.setFixedSize(pixels(frmgioco.clientWidth), pixels(frmgioco.clientHeight));
     colour(&form, frmgioco.back, coltesto);
 
+    if (empty) {
+        form.show();
+        return app.exec();
+    }
     std::map<std::string_view, QWidget*> made;
     for (const Control& c : frmgioco.controls) {
         QWidget* parent = c.parent.empty() ? &form : made.at(c.parent);

@@ -39,6 +39,17 @@ clock label through the accessibility bus (AT-SPI, with Debian's
 python3-pyatspi), so the game needs no hook of its own; without pyatspi it
 says so and skips.
 
+"soak" mode plays N games in the game's own windows (bench/soak.cpp: the
+deal scripted, the winning clicks and "Sì" posted as mouse events) and
+prints its RSS, heap in use, top-level widgets and objects every 10 games;
+with --screen-reader, the bus says a screen reader runs, and Qt serves it.
+
+"memory" mode starts the game, the bare form and the bare form's window with
+no widget in it (what any Qt Widgets window costs), lets each settle, and
+breaks its resident memory down by what is mapped (/proc/PID/smaps): the Qt
+libraries and plugins, the other libraries, fonts, the X server's shared
+memory (the window's backing store), the heap and the rest.
+
 Python 3 standard library only; called by scripts/bench.
 """
 import argparse
@@ -370,9 +381,125 @@ def stall(p, started, seconds, read):
           f"in {running:.2f} s of running time and the stop")
 
 
+def screen_reader_on(env):
+    """Starts the accessibility bus and says a screen reader runs, as one does
+    at its start, so that Qt serves the bus; returns the bus's launcher."""
+    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher"],
+                                env={k: v for k, v in env.items() if k != "DISPLAY"},
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    ask = ["dbus-send", "--session", "--print-reply"]
+    for _ in range(100):  # the bus itself answers, and starts nothing
+        owner = subprocess.run(ask + ["--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                      "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
+                               env=env, capture_output=True, text=True).stdout
+        if "boolean true" in owner:
+            break
+        time.sleep(0.1)
+    else:
+        die("the accessibility bus did not start")
+    subprocess.run(ask + ["--dest=org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
+                          "string:org.a11y.Status", "string:ScreenReaderEnabled", "variant:boolean:true"],
+                   env=env, check=True, capture_output=True)
+    return launcher
+
+
+def soak(args, env, tools):
+    """The soak program's own lines, with the growth since game 10."""
+    launcher = screen_reader_on(env) if args.screen_reader else None
+    out = subprocess.Popen([tools["soak"], str(args.games)], env=env, stdout=subprocess.PIPE,
+                           stderr=subprocess.DEVNULL, text=True)
+    print(f"{'games':>5} {'RSS (KiB)':>10} {'heap (KiB)':>10} {'windows':>8} {'objects':>8}")
+    at10 = None
+    for line in out.stdout:
+        if line.startswith("#"):
+            print(line.strip())
+            continue
+        games, rss, heap, windows, objects = (int(v) for v in line.split())
+        at10 = rss if games == 10 else at10
+        print(f"{games:5d} {rss:10d} {heap:10d} {windows:8d} {objects:8d}")
+        last = (games, rss)
+    if launcher:
+        launcher.terminate()
+    if out.wait() != 0:
+        die("the soak program did not play every game")
+    if at10 is not None and last[0] > 10:
+        grown = last[1] - at10
+        print(f"RSS after {last[0]} games: {grown:+d} KiB since game 10: "
+              f"{'met' if grown < 1024 else 'MISSED'} (under 1 MiB)")
+
+
+LIBRARY_KINDS = [  # (kind, pattern of the library's file name), first match wins
+    ("C and C++ runtime", r"^(libc|libm|libstdc\+\+|libgcc_s|ld-linux.*)\.so"),
+    ("ICU (Unicode tables, by Qt Core)", r"^libicu"),
+    ("X11, xcb and xkbcommon", r"^lib(X|xcb|xkbcommon|ICE|SM)"),
+    ("text: freetype, harfbuzz, fontconfig", r"^lib(freetype|harfbuzz|fontconfig|graphite2|png|brotli|expat|z\.)"),
+    ("GLib", r"^libg(lib|thread)-"),
+    ("D-Bus and what libdbus loads", r"^lib(dbus|systemd|gcrypt|gpg-error|lz4|zstd|lzma|cap\.)"),
+    ("OpenGL dispatch (linked by Qt Gui)", r"^lib(GL|EGL|OpenGL)"),
+]
+
+
+def memory_groups(pid):
+    """Resident KiB of each kind of mapping of a running program."""
+    groups = {}
+    kind = None
+    with open(f"/proc/{pid}/smaps") as f:
+        for line in f:
+            head = re.match(r"^[0-9a-f]+-[0-9a-f]+ \S+ \S+ \S+ \d+\s*(.*)$", line)
+            if head:
+                path = head.group(1).strip()
+                name = os.path.basename(path)
+                if "/plugins/" in path:
+                    kind = "Qt plugins"
+                elif name.startswith("libQt6"):
+                    kind = "Qt library " + name.split(".so")[0][3:]
+                elif re.search(r"\.(ttf|otf|pfb|pcf)(\.gz)?$", name) or "fontconfig" in path:
+                    kind = "fonts and font caches"
+                elif path.startswith(("/memfd:", "/SYSV")):
+                    kind = "X shared memory (backing store)"
+                elif path in ("[heap]", ""):
+                    kind = "heap and anonymous"
+                elif ".so" in name:
+                    kind = next((k for k, pattern in LIBRARY_KINDS if re.search(pattern, name)),
+                                "other libraries")
+                elif path.startswith("/") and os.access(path, os.X_OK) and not name.endswith(".cache"):
+                    kind = "the program itself"
+                else:
+                    kind = "stack, locale and the rest"
+            elif line.startswith("Rss:"):
+                groups[kind] = groups.get(kind, 0) + int(line.split()[1])
+    return groups
+
+
+def memory(args, env, tools, points):
+    """Medians over the runs of each group: empty window, bare form, game."""
+    subjects = [("empty", [tools["bare_form"], "--empty"]), ("bare", [tools["bare_form"]])]
+    subjects += [("game", [args.game])] if args.game else []
+    samples = {who: [] for who, _ in subjects}
+    for run in range(1, args.runs + 1):
+        print(f"run {run}/{args.runs}", file=sys.stderr)
+        for who, argv in subjects:
+            p = Program(argv, env, tools["paint_probe"], points["title"])
+            try:
+                time.sleep(args.settle)
+                groups = memory_groups(p.pid)
+                groups["total (settled RSS)"] = p.status("VmRSS")
+                samples[who].append(groups)
+            finally:
+                p.stop()
+    kinds = sorted({k for runs in samples.values() for g in runs for k in g},
+                   key=lambda k: (k.startswith("total"), -statistics.median(
+                       g.get(k, 0) for runs in samples.values() for g in runs)))
+    print(f"{'resident memory (KiB, median)':38} {'empty form':>11} {'bare form':>11} {'game':>11}")
+    for kind in kinds:
+        row = [statistics.median(g.get(kind, 0) for g in samples[who]) if samples.get(who) else None
+               for who in ("empty", "bare", "game")]
+        print(f"{kind:38} " + " ".join("-".rjust(11) if v is None else f"{v:11.0f}" for v in row))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("mode", nargs="?", choices=["windows", "clock"], default="windows")
+    parser.add_argument("mode", nargs="?", choices=["windows", "clock", "soak", "memory"], default="windows")
     parser.add_argument("--tools", required=True, help="folder of bare_form, paint_probe, click_points")
     parser.add_argument("--game", help="the game's binary (default: measure the bare form alone)")
     parser.add_argument("--runs", type=int, default=10)
@@ -381,12 +508,17 @@ def main():
     parser.add_argument("--clock-seconds", type=float, default=60.0)
     parser.add_argument("--stall", type=float, default=0.0,
                         help="clock mode: stop the game process this many seconds instead")
+
+
+    parser.add_argument("--games", type=int, default=200, help="games of the soak")
+    parser.add_argument("--screen-reader", action="store_true",
+                        help="soak with a screen reader on: Qt serves the accessibility bus")
     args = parser.parse_args()
 
     for tool in ("Xvfb", "xdotool", "dbus-daemon"):
         if not shutil.which(tool):
             die(f"{tool} is missing")
-    tools = {name: os.path.join(args.tools, name) for name in ("bare_form", "paint_probe", "click_points")}
+    tools = {name: os.path.join(args.tools, name) for name in ("bare_form", "paint_probe", "click_points", "soak")}
     points = click_points(tools["click_points"])
     display = Display()
     bus = SessionBus()
@@ -395,6 +527,10 @@ def main():
     try:
         if args.mode == "clock":
             clock(args, env, tools, points)
+        elif args.mode == "soak":
+            soak(args, env, tools)
+        elif args.mode == "memory":
+            memory(args, env, tools, points)
         else:
             report(measure(args, env, tools, points))
     finally:

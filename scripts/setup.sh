@@ -19,9 +19,10 @@ screenshot_packages=(imagemagick)
 # The fuzzer (scripts/fuzz): clang with its libFuzzer and sanitizer runtimes.
 fuzz_packages=(clang libclang-rt-14-dev)
 # The benchmarks (scripts/bench): Google Benchmark, X DAMAGE for the paint
-# probe, xdotool to click, and the accessibility bus to read the clock.
+# probe, xdotool to click, the accessibility bus to read the clock, and
+# heaptrack and valgrind (massif) to see where memory goes.
 bench_packages=(libbenchmark-dev libx11-dev libxdamage-dev xvfb xauth xdotool python3
-                dbus python3-pyatspi at-spi2-core)
+                dbus python3-pyatspi at-spi2-core heaptrack valgrind)
 # Packages to cross-build the Windows game and to play it under Wine in the tests.
 win32_packages=(g++-mingw-w64-x86-64-posix wine wine64 xdotool imagemagick)
 

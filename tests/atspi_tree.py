@@ -3,7 +3,8 @@ a screen reader does, and checks that every control is there by its name,
 role and state; then presses a cell through the bus and follows the move.
 
 Usage: /usr/bin/python3 atspi_tree.py PID SECONDS (Debian's python3-pyatspi).
-Every wait polls against the one deadline; exits 1 with the reason on failure.
+Every wait polls against the one deadline, running the bus's events meanwhile
+as a screen reader does; exits 1 with the reason on failure.
 """
 import sys
 import time
@@ -20,6 +21,16 @@ def fail(reason):
     sys.exit(1)
 
 
+def pump(seconds):
+    """Runs the bus's events for a while: the programs and names that come
+    and go reach pyatspi's caches only through them."""
+    context = GLib.MainContext.default()
+    end = min(deadline, time.monotonic() + seconds)
+    while time.monotonic() < end:
+        if not context.iteration(False):
+            time.sleep(0.01)
+
+
 def poll(what, find):
     """Calls find() until it gives something, or fails at the deadline."""
     last = None
@@ -30,7 +41,7 @@ def poll(what, find):
                 return found
         except Exception as e:  # the bus answers late while the program starts
             last = e
-        time.sleep(0.2)
+        pump(0.2)
     fail(f"{what} not found before the deadline ({last})")
 
 
@@ -99,11 +110,12 @@ def run_until(what, done):
 frame = poll('the frame "Lastrino!"', game_frame)
 tree = poll("the controls of the game window", lambda: (t := controls(frame)) and len(t) >= 40 and t)
 
-for n in range(1, 32):
-    by_name(tree, "push button", str(n))
-empty = by_name(tree, "push button", "vuota")
-if empty.description != "riga 8, colonna 4":
-    fail(f"the empty cell says {empty.description!r}")
+# Each cell is named by its tile and says where it stands, counted from 1.
+for n in range(1, 33):
+    cell = by_name(tree, "push button", str(n) if n < 32 else "vuota")
+    place = f"riga {(n - 1) // 4 + 1}, colonna {(n - 1) % 4 + 1}"
+    if cell.description != place:
+        fail(f"cell {n} says {cell.description!r}, not {place!r}")
 for name in ("Comincia", "Esci", "Soluzione"):
     by_name(tree, "push button", name)
 help_button = by_name(tree, "push button", "Aiuto!")
@@ -118,8 +130,14 @@ clock = by_name(tree, "label", "00:00")
 if (counter.description, clock.description) != ("Mosse", "Tempo"):
     fail(f"the counter and the clock say {counter.description!r} and {clock.description!r}")
 by_name(tree, "panel", "Mosse")
-by_name(tree, "panel", "Tempo")
+if clock.parent.name != "Tempo" or clock.parent.getRoleName() != "panel":
+    fail(f"the clock sits in {clock.parent.getRoleName()} {clock.parent.name!r}")
 by_name(tree, "image", "Lastrino!")
+by_name(tree, "image", "Tessere")
+# Whatever the keyboard reaches has a name.
+for role, name, node in tree:
+    if node.getState().contains(pyatspi.STATE_FOCUSABLE) and not name:
+        fail(f"a focusable {role} has no name")
 
 pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
 

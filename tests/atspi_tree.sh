@@ -1,18 +1,37 @@
 #!/usr/bin/env bash
 # Starts the real game on a private X server with a private D-Bus session and
-# accessibility bus, and reads its window from the bus as a screen reader
-# does (atspi_tree.py). Every step is bounded by timeout or a deadline.
+# accessibility bus, as a screen reader finds it: the bus says a screen reader
+# is on before the game starts, and nothing else asks Qt to serve the bus.
+# Then reads its window from the bus (atspi_tree.py). Every step is bounded
+# by timeout or a deadline.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 if [ "${1:-}" = "--inside" ]; then
     game=$2
-    /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    # Without the display, the launcher leaves no bus address on the root
+    # window, from which Qt would serve the bus whether a screen reader runs
+    # or not: the game has only the bus's word to go by.
+    env -u DISPLAY /usr/libexec/at-spi-bus-launcher &
     launcher=$!
     game_pid=""
     trap 'kill $game_pid $launcher 2>/dev/null || true' EXIT
-    # Qt speaks to the bus only when asked to, or when a screen reader runs.
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$game" &
+    # Asked of the bus itself, which starts nothing: a call to the launcher's
+    # name before it has taken it would have the bus start a second one.
+    launched() {
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+    }
+    deadline=$((SECONDS + 30))
+    until launched; do
+        [ $SECONDS -lt $deadline ] || { echo "FAIL: the accessibility bus did not start"; exit 1; }
+        sleep 0.1
+    done
+    # What a screen reader does at its start; Qt reads it when it starts.
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status \
+        string:ScreenReaderEnabled variant:boolean:true >/dev/null
+    "$game" &
     game_pid=$!
     # Debian's python with pyatspi, not whatever python3 comes first on PATH.
     timeout 60 /usr/bin/python3 "$here/atspi_tree.py" "$game_pid" 45
@@ -20,6 +39,6 @@ if [ "${1:-}" = "--inside" ]; then
 fi
 
 game=${1:?path of the lastrino binary}
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
-timeout 90 xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" \
-    dbus-run-session -- "$0" --inside "$game"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_ACCESSIBILITY
+timeout 90 "$here/private_x.sh" 800x600 dbus-run-session -- "$0" --inside "$game"

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QPointer>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -97,11 +98,23 @@ QString picturePath(std::string_view name) {
     return QStringLiteral(":/assets/%1/%2.svg").arg(icon ? "icons" : "pictures", text(name));
 }
 
+namespace {
+// Each picture parsed once for the program: the renderers belong to the
+// application and go with it.
+QSvgRenderer& renderer(std::string_view name) {
+    static QHash<QString, QPointer<QSvgRenderer>> parsed;
+    const QString path = picturePath(name);
+    QPointer<QSvgRenderer>& svg = parsed[path];
+    if (!svg) svg = new QSvgRenderer(path, QCoreApplication::instance());
+    return *svg;
+}
+}  // namespace
+
 QIcon windowIcon() {
     // Rendered at the sizes a title bar and a task bar ask for; larger views
     // take the installed scalable icon through the desktop entry. Every size
     // goes to the X server before the window maps, so each one costs start-up.
-    QSvgRenderer svg(picturePath("lastrino"));
+    QSvgRenderer& svg = renderer("lastrino");
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64}) {
         QPixmap pixmap(size, size);
@@ -115,7 +128,7 @@ QIcon windowIcon() {
 }
 
 void paintPicture(QPainter& painter, std::string_view name, const QRectF& box) {
-    QSvgRenderer svg(picturePath(name));
+    QSvgRenderer& svg = renderer(name);
     if (!svg.isValid()) return;
     QSizeF size = svg.defaultSize();
     size.scale(box.size(), Qt::KeepAspectRatio);
@@ -137,7 +150,10 @@ Controls buildWindow(QWidget& window, const layout::Window& design) {
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);
     window.setFixedSize(layout::pixels(design.clientWidth), layout::pixels(design.clientHeight));
-    window.setWindowIcon(windowIcon());
+    // One icon for the whole program, which every window shows: an icon of
+    // each window's own would leave its rendered sizes in Qt's pixmap cache
+    // after the window is gone, up to the cache's 10 MB.
+    if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(windowIcon());
     setColours(window, design.back, coltesto);
     window.setAutoFillBackground(true);
 
