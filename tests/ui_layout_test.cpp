@@ -145,6 +145,7 @@ private slots:
         QCOMPARE(run.scelta()->objectName(), QStringLiteral("frmscelta"));
         checkWindow(*run.scelta());
         QCOMPARE(run.scelta()->focusWidget(), run.endControl("cmdsi"));
+        QCOMPARE(run.endControl("Picture1")->accessibleName(), QStringLiteral("Vittoria!"));
     }
 
     void paintedAsDesigned() {
