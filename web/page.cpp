@@ -114,7 +114,7 @@ val build(const layout::Control& c, Window& w, const std::string& windowName) {
             attr(control, "role", "group");
             create("div", control, "edge");
             val legend = create("span", control, "legend");
-            const std::string id = windowName + "-" + std::string(c.name);
+            const std::string id = windowName + "-" + std::string(c.name) + "-legend";
             legend.set("id", id);
             setText(legend, c.caption);
             attr(control, "aria-labelledby", id);

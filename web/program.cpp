@@ -42,7 +42,9 @@ void nameCell(val cell, std::string_view label) {
     setAttribute(cell, "aria-label", label.empty() ? "vuota" : std::string(label));
 }
 
+#ifndef LASTRINO_WEB_TEST
 void onTimer(void* program) { static_cast<Program*>(program)->tempo_Timer(); }
+#endif
 
 // The cell of a control name "cmd1" to "cmd32", or 0.
 int cellOf(std::string_view control) {

@@ -49,7 +49,7 @@ private:
     std::array<Colour, 33> colours_{};
     std::string lblcont_, lbltime_;
     bool timer_ = false;
-    long interval_ = 0;
+    [[maybe_unused]] long interval_ = 0;  // the page's interval; none in the test build
 };
 
 class Program {
