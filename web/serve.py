@@ -11,7 +11,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
     # WebAssembly compiles as it streams in only when served as such.
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       ".wasm": "application/wasm", ".js": "text/javascript",
-                      ".svg": "image/svg+xml", ".woff2": "font/woff2", ".ttf": "font/ttf"}
+                      ".svg": "image/svg+xml", ".woff2": "font/woff2"}
 
     def log_message(self, format, *args):
         pass

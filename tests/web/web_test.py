@@ -5,19 +5,15 @@ the test build, whose every Start deals tile i onto cell i (solved but for 30
 and 31) and which lets the test fire the timer's ticks (Module.testTick).
 """
 import sys
-import tempfile
-import threading
 import unittest
 from pathlib import Path
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "web"))
-import serve  # noqa: E402
+import chromium  # noqa: E402
 
 BLUE, YELLOW, PEACH, RED, TEXT = "rgb(128, 128, 255)", "rgb(255, 255, 0)", "rgb(255, 192, 128)", "rgb(255, 0, 0)", "rgb(0, 0, 255)"
 SOLVED = {n: str(n) for n in range(1, 32)} | {32: ""}
@@ -37,14 +33,7 @@ browser = None
 
 def setUpModule():
     global browser
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for arg in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                "--window-size=600,700", "--user-data-dir=" + tempfile.mkdtemp()):
-        options.add_argument(arg)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    browser = chromium.browser("--window-size=600,700")
 
 
 def tearDownModule():
@@ -56,9 +45,7 @@ class Page(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.httpd = serve.server(cls.build)
-        threading.Thread(target=cls.httpd.serve_forever, daemon=True).start()
-        cls.url = f"http://127.0.0.1:{cls.httpd.server_address[1]}/"
+        cls.httpd, cls.url = chromium.serving(cls.build)
 
     @classmethod
     def tearDownClass(cls):
