@@ -9,9 +9,7 @@ import sys
 
 class Handler(http.server.SimpleHTTPRequestHandler):
     # WebAssembly compiles as it streams in only when served as such.
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".js": "text/javascript",
-                      ".svg": "image/svg+xml", ".woff2": "font/woff2"}
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
 
     def log_message(self, format, *args):
         pass
