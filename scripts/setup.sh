@@ -23,6 +23,11 @@ fuzz_packages=(clang libclang-rt-14-dev)
 # heaptrack and valgrind (massif) to see where memory goes.
 bench_packages=(libbenchmark-dev libx11-dev libxdamage-dev xvfb xauth xdotool python3
                 dbus python3-pyatspi at-spi2-core heaptrack valgrind)
+# The browser version (scripts/web): Emscripten for the build, the game's two
+# fonts to ship with the page and woff2 to pack Liberation Sans for it;
+# headless Chromium driven by Selenium for its tests.
+web_packages=(emscripten fonts-comic-neue fonts-liberation woff2)
+web_test_packages=(chromium chromium-driver python3-selenium)
 # Packages to cross-build the Windows game and to play it under Wine in the tests.
 win32_packages=(g++-mingw-w64-x86-64-posix wine wine64 xdotool imagemagick)
 
@@ -84,4 +89,33 @@ build_win32() {
     cmake -S "$root/win32" -B "$root/build-win32" -G Ninja --toolchain "$root/cmake/mingw-w64.cmake" \
         -DLASTRINO_WERROR="$werror"
     cmake --build "$root/build-win32" -j2
+}
+
+# Builds the browser version into $1 (build-web/ for the page as shipped):
+# index.html with lastrino.js and lastrino.wasm beside it, the artwork and
+# the fonts. With "test" as $2 it makes the test build instead: every Start
+# deals the tiles in order, and the tests fire the timer's ticks themselves.
+build_web() {
+    local out=$1 flags=(-Os -Wall -Wextra)
+    [ "${2:-}" = test ] && flags+=(-DLASTRINO_WEB_TEST)
+    [ -n "${CI:-}" ] && flags+=(-Werror)
+    mkdir -p "$out/icons" "$out/pictures" "$out/fonts"
+    # Debian's em++ runs its JS optimiser on node, which finds Debian's JS
+    # modules only through NODE_PATH when the node on the PATH is another.
+    NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH} em++ -std=c++20 "${flags[@]}" -I "$root" \
+        "$root"/logic/{board,actions,clock,random}.cpp "$root"/web/{page,program,main}.cpp \
+        -lembind -sENVIRONMENT=web -sEXIT_RUNTIME=0 \
+        -o "$out/lastrino.js"
+    cp "$root"/web/{index.html,lastrino.css,page.js} "$out/"
+    cp "$root"/assets/icons/*.svg "$out/icons/"
+    cp "$root"/assets/pictures/*.svg "$out/pictures/"
+    cp /usr/share/fonts-comic-neue/woff2/ComicNeue-{Regular,Bold}.woff2 "$out/fonts/"
+    # Debian ships Liberation Sans as TrueType only: packed, it is half the bytes.
+    local face
+    for face in LiberationSans-Regular LiberationSans-Bold; do
+        [ -s "$out/fonts/$face.woff2" ] && continue
+        cp "/usr/share/fonts/truetype/liberation/$face.ttf" "$out/fonts/"
+        woff2_compress "$out/fonts/$face.ttf" >/dev/null 2>&1
+        rm "$out/fonts/$face.ttf"
+    done
 }

@@ -1,0 +1,46 @@
+// Lastrino! in the browser: shows the game window on the page; page.js
+// hands every click on a control to `click`.
+#include "program.h"
+
+#include "logic/board.h"
+#include "logic/random.h"
+
+#include <emscripten/bind.h>
+
+namespace {
+
+#ifdef LASTRINO_WEB_TEST
+// A test build: every Start deals tile i onto cell i, so the board comes out
+// solved but for the exchange of 30 and 31; and the tests fire the timer's
+// ticks themselves (testTick) instead of waiting for them.
+class InOrderDeal final : public lastrino::RandomSource {
+public:
+    void reseed() override { drawn_ = 0; }
+    double next() override { return (drawn_++ % lastrino::tiles + 0.5) / lastrino::tiles; }
+
+private:
+    int drawn_ = 0;
+};
+using Deal = InOrderDeal;
+#else
+using Deal = lastrino::ClockRandom;
+#endif
+
+lastrino::web::Program& program() {
+    static Deal deal;
+    static lastrino::web::Program p(deal);
+    return p;
+}
+
+void click(const std::string& window, const std::string& control) { program().click(window, control); }
+
+}  // namespace
+
+int main() { program().showGioco(); }
+
+EMSCRIPTEN_BINDINGS(lastrino) {
+    emscripten::function("click", &click);
+#ifdef LASTRINO_WEB_TEST
+    emscripten::function("testTick", +[] { program().tempo_Timer(); });
+#endif
+}

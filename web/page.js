@@ -1,0 +1,61 @@
+// The page's side of the windows: every click on a control goes to the
+// program by window and control name; Alt with a caption's underlined letter
+// presses it; a window comes to the front when touched and moves by its
+// title bar, as a desktop window does.
+"use strict";
+
+const windows = () => [...document.querySelectorAll(".window")];
+
+var Module = {
+  raise(frame) {
+    const top = Math.max(0, ...windows().map(w => Number(w.style.zIndex) || 0));
+    if (Number(frame.style.zIndex) !== top || top === 0) frame.style.zIndex = top + 1;
+    for (const w of windows()) w.classList.toggle("front", w === frame);
+  },
+};
+
+(() => {
+  const windowOf = el => (el instanceof Element ? el.closest(".window") : null);
+  const front = () => windows().find(w => w.classList.contains("front"));
+  const send = el => Module.click(windowOf(el).dataset.window, el.dataset.control);
+
+  document.addEventListener("click", e => {
+    const button = e.target.closest("button[data-control]");
+    if (button && windowOf(button)) send(button);
+  });
+  // An option button's Click comes when the player selects it.
+  document.addEventListener("change", e => {
+    if (e.target.type === "radio" && e.target.checked) send(e.target);
+  });
+
+  // Alt+S presses "&Soluzione" in the game window and "&Sì" in the end window:
+  // the access keys of the window that has the focus.
+  document.addEventListener("keydown", e => {
+    if (!e.altKey || e.ctrlKey || e.metaKey || e.key.length !== 1) return;
+    const w = windowOf(document.activeElement) || front();
+    const target = w && w.querySelector(`[data-accesskey="${e.key.toLowerCase()}"]`);
+    if (!target) return;
+    e.preventDefault();
+    if (!target.disabled && getComputedStyle(target).visibility === "visible") target.click();
+  });
+
+  document.addEventListener("focusin", e => {
+    const w = windowOf(e.target);
+    if (w) Module.raise(w);
+  });
+  document.addEventListener("pointerdown", e => {
+    const w = windowOf(e.target);
+    if (!w) return;
+    Module.raise(w);
+    if (!e.target.closest(".titlebar") || e.target.closest(".close")) return;
+    const bar = e.target.closest(".titlebar");
+    const dx = e.clientX - w.offsetLeft, dy = e.clientY - w.offsetTop;
+    const move = m => {
+      w.style.left = `${Math.round(m.clientX - dx)}px`;
+      w.style.top = `${Math.round(m.clientY - dy)}px`;
+    };
+    bar.setPointerCapture(e.pointerId);
+    bar.addEventListener("pointermove", move);
+    bar.addEventListener("lostpointercapture", () => bar.removeEventListener("pointermove", move), { once: true });
+  });
+})();
