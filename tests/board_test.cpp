@@ -3,26 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <set>
 
 namespace lastrino::testing {
 namespace {
-
-// colori paints each tile by the table, wherever it stands, and leaves a cell
-// without a tile alone.
-TEST(Board, ColoriPaintsTilesAndLeavesTheEmptyCell) {
-    const std::set<int> blue{1, 3, 6, 8, 9, 11, 14, 16, 17, 19, 22, 24, 25, 27, 30};
-    Game g;
-    std::vector<std::string> labels{""};  // cell 1 empty, tiles 1 to 31 one cell on
-    for (int t = 1; t <= tiles; ++t) labels.push_back(tileLabel(t));
-    for (int n = 1; n <= cells; ++n) {
-        g.w.setLabel(n, labels[n - 1]);
-        g.w.setFaceColour(n, 0x123456);
-    }
-    colori(g.w);
-    EXPECT_EQ(g.w.faceColour(1), 0x123456u);
-    for (int t = 1; t <= tiles; ++t) EXPECT_EQ(g.w.faceColour(t + 1), blue.count(t) ? 0xFF8080u : 0x00FFFFu) << t;
-}
 
 // Every pair of clicked cell and empty cell: a tile moves exactly when the
 // empty cell is four away (up or down) or one away, across a row's end too,
@@ -85,23 +68,6 @@ TEST(Board, HelpAppearsAtExactly28InPlace) {
     g.program.cmd_Click(1);  // nothing moves, the count runs again
     EXPECT_EQ(g.helpShown, 2);
     EXPECT_EQ(g.w.moves(), "2");
-}
-
-TEST(Board, ThirtyInPlaceShowsNothingAndThirtyOneWins) {
-    Game g;
-    g.playing();
-    g.solvedWithEmptyAt(31);  // 30 in place
-    g.program.cmd_Click(1);
-    EXPECT_EQ(g.helpShown, 0);
-    EXPECT_TRUE(g.endWindows.empty());
-    g.program.cmd_Click(32);  // tile 31 home
-    ASSERT_EQ(g.endWindows.size(), 1u);
-    EXPECT_EQ(g.endWindows[0], "Hai vinto in 1 mosse!");
-    // The game goes on: another click on the won board opens a new window.
-    EXPECT_EQ(g.program.state().partita, 1);
-    g.program.cmd_Click(5);
-    EXPECT_EQ(g.endWindows.size(), 2u);
-    EXPECT_EQ(g.endWindows[1], "Hai vinto in 1 mosse!");
 }
 
 }  // namespace
