@@ -22,8 +22,10 @@ fuzz_packages=(clang libclang-rt-14-dev)
 # probe, xdotool to click, and the accessibility bus to read the clock.
 bench_packages=(libbenchmark-dev libx11-dev libxdamage-dev xvfb xauth xdotool python3
                 dbus python3-pyatspi at-spi2-core)
-# Packages to cross-build the Windows game and to play it under Wine in the tests.
-win32_packages=(g++-mingw-w64-x86-64-posix wine wine64 xdotool imagemagick)
+# Packages to cross-build the Windows game and to play it under Wine in the tests:
+# rsvg-convert rasterises the SVG artwork for the .exe, ImageMagick turns it
+# into bitmaps, icotool packs the window icon.
+win32_packages=(g++-mingw-w64-x86-64-posix wine wine64 xdotool imagemagick librsvg2-bin icoutils)
 
 missing_packages() {
     local p

@@ -13,7 +13,7 @@ namespace {
 constexpr UINT_PTR tempoId = 1;
 }
 
-GameFrame::GameFrame(App& app) : Form(layout::frmgioco), app_(app), periods_(tickMilliseconds) {
+GameFrame::GameFrame(App& app) : Form(layout::frmgioco), app_(app) {
     // The board's cells at load: the solved board.
     for (int n = 1; n <= cells; ++n) {
         const layout::Control design{.name = "cmd",
@@ -24,7 +24,7 @@ GameFrame::GameFrame(App& app) : Form(layout::frmgioco), app_(app), periods_(tic
                                      .font = layout::cellFont,
                                      .tabIndex = layout::cellTabIndex(n),
                                      .align = layout::Align::Centre};
-        items().push_back({design, n == cells ? "" : tileLabel(n), n});
+        items().push_back({design, n == cells ? "" : tileLabel(n), n, {}});
     }
 }
 
@@ -67,6 +67,7 @@ bool GameFrame::timedSelected() const {
 void GameFrame::selectTimed(bool timed) {
     SendMessageW(control("optsi"), BM_SETCHECK, timed ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(control("optno"), BM_SETCHECK, timed ? BST_UNCHECKED : BST_CHECKED, 0);
+    optionsChanged();
 }
 
 void GameFrame::enableOptions(bool enabled) {
@@ -78,7 +79,6 @@ void GameFrame::enableTimer(bool enabled) {
     if (enabled == timerEnabled_) return;  // a running timer keeps its period
     timerEnabled_ = enabled;
     if (enabled) {
-        periods_.restart(GetTickCount64());
         SetTimer(hwnd(), tempoId, tickMilliseconds, nullptr);
     } else {
         KillTimer(hwnd(), tempoId);
@@ -103,12 +103,16 @@ void GameFrame::cmdesci_Click() { ExitProcess(0); }
 void GameFrame::optsi_Click() { chooseTimed(app_.state, true); }
 void GameFrame::optno_Click() { chooseTimed(app_.state, false); }
 
-void GameFrame::tempo_Timer() {
-    // Every period that came due is ticked, then the timer is set for the
-    // next one, so a late message neither loses a second nor drifts.
-    const std::uint64_t now = GetTickCount64();
-    ticks(app_.state, *this, periods_.take(now));
-    if (timerEnabled_) SetTimer(hwnd(), tempoId, static_cast<UINT>(periods_.untilNext(now)), nullptr);
+// One tick, one second: a wake-up that comes late, after a stall or a
+// sleep of the machine, still counts once.
+void GameFrame::tempo_Timer() { tick(app_.state, *this); }
+
+AccessibleText GameFrame::accessibleText(const Item& item) const {
+    // A cell says its tile, or that it is empty, and where it lies.
+    if (item.cell == 0) return Form::accessibleText(item);
+    const std::string tile = windowText(item.hwnd);
+    return {tile.empty() ? L"vuota" : widen(tile),
+            L"riga " + std::to_wstring(rowOf(item.cell) + 1) + L", colonna " + std::to_wstring(columnOf(item.cell) + 1)};
 }
 
 void GameFrame::clicked(const Item& item) {

@@ -49,10 +49,10 @@ private:
     void clicked(const Item& item) override;
     void timerTick() override { tempo_Timer(); }
     std::string_view focusAtShow() const override { return "cmdcomincia"; }
+    AccessibleText accessibleText(const Item& item) const override;
     HWND cell(int n) const;
 
     App& app_;
-    DuePeriods periods_;
     bool timerEnabled_ = false;
 };
 

@@ -5,8 +5,10 @@
 #include "logic/board.h"
 #include "logic/random.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
 
 namespace {
 
@@ -31,6 +33,8 @@ using Deal = lastrino::ClockRandom;
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
+    // Screen readers reach the controls' accessible objects through COM.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     Deal deal;
     lastrino::win32::App app(deal);
