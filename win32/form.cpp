@@ -159,10 +159,12 @@ void Form::createControl(Item& item) {
     const int id = firstControlId + std::max(c.tabIndex, 0);
     item.hwnd = CreateWindowExW(0, cls, caption.c_str(), style, 0, 0, 0, 0, hwnd_,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    // A button keeps its face colour with it, read back exactly as set.
-    if (isButton(c.kind)) SetWindowLongPtrW(item.hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(c.back));
-    if (isButton(c.kind) || c.kind == Kind::PictureBox)
-        SetWindowSubclass(item.hwnd, buttonProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    // A button, or picture box, keeps its face colour with it, read back
+    // exactly as set.
+    if (isButton(c.kind) || c.kind == Kind::PictureBox) {
+        SetWindowLongPtrW(item.hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(c.back));
+        SetWindowSubclass(item.hwnd, buttonProc, 0, 0);
+    }
     if (c.kind == Kind::Option && c.selected) SendMessageW(item.hwnd, BM_SETCHECK, BST_CHECKED, 0);
     if (c.kind == Kind::Frame) SetWindowSubclass(item.hwnd, frameProc, 0, c.back);
 
@@ -273,13 +275,12 @@ void Form::drawItem(const DRAWITEMSTRUCT& d) {
     if (!item) return;
     HDC dc = d.hDC;
     RECT r = d.rcItem;
+    FillRect(dc, &r, brush(static_cast<Colour>(GetWindowLongPtrW(d.hwndItem, GWLP_USERDATA))));
     if (item->design.kind == Kind::PictureBox) {
-        FillRect(dc, &r, brush(item->design.back));
         drawPicture(dc, item->design.picture, r, dpi_);
         return;
     }
     const bool pushed = d.itemState & ODS_SELECTED;
-    FillRect(dc, &r, brush(static_cast<Colour>(GetWindowLongPtrW(d.hwndItem, GWLP_USERDATA))));
     DrawEdge(dc, &r, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
     if (pushed) OffsetRect(&r, 1, 1);
     if (!item->design.picture.empty()) {

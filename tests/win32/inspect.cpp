@@ -14,7 +14,11 @@
 //                         it: button down, up, double-click, up
 //   timer:N               N ticks of the game window's timer (WM_TIMER 1)
 //   close:TITLE           the title bar's close button (WM_CLOSE)
-//   key:VK                a key pressed on the focused control (posted)
+//   key:VK                a key pressed on the focused control (posted),
+//                         until the focus moves (5 s at most)
+//   press:VK              the same, not waiting for anything
+//   text:TITLE:NAME       the text of one control
+//   pixel:TITLE:X:Y       the colour on screen at a client point, RRGGBB
 //   dpi:TITLE:DPI         the window moved to a monitor of that DPI
 //
 // Controls are named by their tab index in the design tables (the game sets
@@ -26,6 +30,7 @@
 #include <winternl.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -205,6 +210,12 @@ std::wstring describe(HWND top, HWND c, const std::wstring& title) {
         if (checked == BST_CHECKED) s += L" checked";
     }
     if (style & WS_TABSTOP) s += L" tabstop";
+    // An owner-drawn button keeps its face colour value with it.
+    if (className(c) == L"Button" && (style & BS_TYPEMASK) == BS_OWNERDRAW) {
+        wchar_t face[16];
+        swprintf(face, 16, L" face=%08X", static_cast<unsigned>(GetWindowLongPtrW(c, GWLP_USERDATA)));
+        s += face;
+    }
     return s + L" tip=\"" + tooltip(top, c) + L"\" " + accessible(c);
 }
 
@@ -265,6 +276,15 @@ unsigned windowsOf(DWORD pid) {
     return count.n;
 }
 
+// The window that has the keyboard focus in the game's thread.
+HWND focused() {
+    HWND top = FindWindowW(L"LastrinoForm", nullptr);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!top || !GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
 void send(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     DWORD_PTR result;
     SendMessageTimeoutW(w, msg, wp, lp, SMTO_NORMAL, 10000, &result);
@@ -301,18 +321,16 @@ void run(const std::wstring& command) {
         HWND top = needWindow(arg(1));
         for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) out(describe(top, c, arg(1)));
     } else if (verb == L"focus") {
-        HWND top = FindWindowW(L"LastrinoForm", nullptr);
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        if (!top || !GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) || !info.hwndFocus) {
+        HWND f = focused();
+        if (!f) {
             out(L"focus none");
             return;
         }
-        HWND owner = GetAncestor(info.hwndFocus, GA_ROOT);
+        HWND owner = GetAncestor(f, GA_ROOT);
         wchar_t title[64] = L"";
         GetWindowTextW(owner, title, 64);
         out(L"focus \"" + std::wstring(title) + L"\" " +
-            (owner == info.hwndFocus ? L"window" : nameOf(title, GetDlgCtrlID(info.hwndFocus) - 100)));
+            (owner == f ? L"window" : nameOf(title, GetDlgCtrlID(f) - 100)));
     } else if (verb == L"gui") {
         const DWORD pid = gameProcess();
         HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
@@ -335,15 +353,23 @@ void run(const std::wstring& command) {
         for (int i = std::stoi(arg(1)); i > 0; --i) send(w, WM_TIMER, 1, 0);
     } else if (verb == L"close") {
         PostMessageW(needWindow(arg(1)), WM_CLOSE, 0, 0);
-    } else if (verb == L"key") {
-        HWND top = FindWindowW(L"LastrinoForm", nullptr);
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        if (!top || !GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) || !info.hwndFocus)
-            fail(L"no focus for a key");
+    } else if (verb == L"key" || verb == L"press") {
+        HWND was = focused();
+        if (!was) fail(L"no focus for a key");
         const WPARAM vk = std::wcstoul(arg(1).c_str(), nullptr, 0);
-        PostMessageW(info.hwndFocus, WM_KEYDOWN, vk, 1);
-        PostMessageW(info.hwndFocus, WM_KEYUP, vk, 1 | (1u << 30) | (1u << 31));
+        PostMessageW(was, WM_KEYDOWN, vk, 1);
+        PostMessageW(was, WM_KEYUP, vk, 1 | (1u << 30) | (1u << 31));
+        if (verb == L"key") waitUntil(5, [&] { return focused() != was; }, L"the focus to move");
+    } else if (verb == L"text") {
+        out(text(needControl(arg(1), arg(2))));
+    } else if (verb == L"pixel") {
+        HWND w = needWindow(arg(1));
+        HDC dc = GetDC(w);
+        const COLORREF c = GetPixel(dc, std::stoi(arg(2)), std::stoi(arg(3)));
+        ReleaseDC(w, dc);
+        wchar_t rgb[8];
+        swprintf(rgb, 8, L"%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+        out(rgb);
     } else if (verb == L"dpi") {
         HWND w = needWindow(arg(1));
         const int dpi = std::stoi(arg(2));
