@@ -79,7 +79,7 @@ void GameFrame::enableTimer(bool enabled) {
     if (enabled == timerEnabled_) return;  // a running timer keeps its period
     timerEnabled_ = enabled;
     if (enabled) {
-        SetTimer(hwnd(), tempoId, tickMilliseconds, nullptr);
+        SetTimer(hwnd(), tempoId, app_.tempoPeriod, nullptr);
     } else {
         KillTimer(hwnd(), tempoId);
     }

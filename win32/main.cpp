@@ -3,6 +3,7 @@
 #include "app.h"
 
 #include "logic/board.h"
+#include "logic/clock.h"
 #include "logic/random.h"
 
 #include <windows.h>
@@ -24,8 +25,11 @@ private:
     int drawn_ = 0;
 };
 using Deal = InOrderDeal;
+// Its clock moves only by the timer messages the tests send.
+constexpr unsigned tempoPeriod = USER_TIMER_MAXIMUM;
 #else
 using Deal = lastrino::ClockRandom;
+constexpr unsigned tempoPeriod = lastrino::tickMilliseconds;
 #endif
 
 }  // namespace
@@ -37,7 +41,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     Deal deal;
-    lastrino::win32::App app(deal);
+    lastrino::win32::App app(deal, tempoPeriod);
     app.showGame();
 
     MSG msg;
