@@ -332,6 +332,10 @@ void run(const std::wstring& command) {
         out(L"focus \"" + std::wstring(title) + L"\" " +
             (owner == f ? L"window" : nameOf(title, GetDlgCtrlID(f) - 100)));
     } else if (verb == L"gui") {
+        // Counted with every window painted, so no painting is under way.
+        for (const wchar_t* title : {gameTitle, endTitle})
+            if (HWND w = FindWindowW(L"LastrinoForm", title))
+                RedrawWindow(w, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         const DWORD pid = gameProcess();
         HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
         unsigned gdi = GetGuiResources(process, GR_GDIOBJECTS), user = GetGuiResources(process, GR_USEROBJECTS);
