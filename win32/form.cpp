@@ -181,10 +181,18 @@ void Form::createControl(Item& item) {
 }
 
 void Form::layOut(POINT topLeft) {
-    RECT outer{0, 0, scaled(design_.clientWidth, dpi_), scaled(design_.clientHeight, dpi_)};
+    const int width = scaled(design_.clientWidth, dpi_), height = scaled(design_.clientHeight, dpi_);
+    RECT outer{0, 0, width, height};
     AdjustWindowRectExForDpi(&outer, formStyle, FALSE, formExStyle, dpi_);
     SetWindowPos(hwnd_, nullptr, topLeft.x, topLeft.y, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame may be drawn at another DPI than asked for (a title bar that
+    // does not scale): the client area is what must come out exact.
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    if (client.right != width || client.bottom != height)
+        SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                     outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const Item& item : items_) {
         if (!item.hwnd) continue;
         const RECT r = pixelRect(design_, item.design, dpi_);

@@ -33,7 +33,11 @@ inspect click:$G:cmdcomincia click:$G:cmd28 click:$G:cmd32 click:$G:cmdaiuto "wa
     click:$G:cmdsoluzione >/dev/null
 [ "$(counts)" = "$after10" ] || fail "after an end window closed: $(counts), not $after10"
 
-inspect dpi:$G:192 dpi:$G:96 >/dev/null
+# Moved to a 200% monitor the window is laid out afresh: 738 x 948, cells of 82.
+inspect dpi:$G:192 >/dev/null
+inspect window:$G controls:$G | grep -q -e 'client 738x948 ' || fail "at 192 dpi: $(inspect window:$G)"
+inspect controls:$G | grep -q '^cmd1 Button "1" 64,224 82x82 ' || fail "at 192 dpi: $(inspect controls:$G | grep '^cmd1 ')"
+inspect dpi:$G:96 >/dev/null
 once=$(counts)
 inspect dpi:$G:192 dpi:$G:96 dpi:$G:192 dpi:$G:96 >/dev/null
 [ "$(counts)" = "$once" ] || fail "after a DPI change: $once; after two more: $(counts)"
