@@ -19,6 +19,9 @@
 //   press:VK              the same, not waiting for anything
 //   text:TITLE:NAME       the text of one control
 //   pixel:TITLE:X:Y       the colour on screen at a client point, RRGGBB
+//   ink:TITLE:NAME:INSET  the size of what is painted on a control, WxH: the
+//                         box of the pixels unlike its background, inside a
+//                         margin of INSET pixels at 96 dpi
 //   dpi:TITLE:DPI         the window moved to a monitor of that DPI
 //
 // Controls are named by their tab index in the design tables (the game sets
@@ -31,6 +34,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -366,6 +370,32 @@ void run(const std::wstring& command) {
         if (verb == L"key") waitUntil(5, [&] { return focused() != was; }, L"the focus to move");
     } else if (verb == L"text") {
         out(text(needControl(arg(1), arg(2))));
+    } else if (verb == L"ink") {
+        HWND c = needControl(arg(1), arg(2));
+        RECT r;
+        GetWindowRect(c, &r);  // on the screen, where the pixels are read
+        const int inset = MulDiv(std::stoi(arg(3)), GetDpiForWindow(c), 96);
+        const int w = r.right - r.left - 2 * inset, h = r.bottom - r.top - 2 * inset;
+        // A copy of the control's pixels, top-down, 32 bits each.
+        BITMAPINFO bi{};
+        bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HDC screen = GetDC(nullptr), copy = CreateCompatibleDC(screen);
+        HBITMAP b = CreateDIBSection(copy, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(copy, b);
+        BitBlt(copy, 0, 0, w, h, screen, r.left + inset, r.top + inset, SRCCOPY);
+        const auto* p = static_cast<const UINT32*>(bits);
+        int left = w, top = h, right = -1, bottom = -1;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if ((p[y * w + x] & 0xFFFFFF) != (p[0] & 0xFFFFFF))
+                    left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
+                    bottom = std::max(bottom, y);
+        SelectObject(copy, old);
+        DeleteObject(b);
+        DeleteDC(copy);
+        ReleaseDC(nullptr, screen);
+        out(std::to_wstring(right < 0 ? 0 : right - left + 1) + L"x" + std::to_wstring(bottom < 0 ? 0 : bottom - top + 1));
     } else if (verb == L"pixel") {
         HWND w = needWindow(arg(1));
         HDC dc = GetDC(w);

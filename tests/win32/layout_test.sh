@@ -7,6 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$1
 dpi=$2
 source "$here/session.sh"
+G=Lastrino!
 
 # Twips to pixels at this DPI, rounded; a rectangle by its rounded edges.
 px() { echo $((($1 * dpi + 720) / 1440)); }
@@ -60,6 +61,15 @@ expect 'focus "Lastrino!" cmdcomincia' focus
 expect "$(printf '%s\n' FFC080 FF0000 8080FF FFC080)" "pixel:Lastrino!:$(px 60):$(px 60)" \
     "pixel:Lastrino!:$(px 405):$(px 1605)" "pixel:Lastrino!:$(px 570):$(px 1770)" \
     "pixel:Lastrino!:$(px 4000):$(px 5440)"
+
+# Drawn for the DPI: the digits of a 12 pt label and of an 18 pt cell stand
+# between half and all of the font's em (points * dpi / 72) high, and Start's
+# 32-pixel (at 96 dpi) picture fills at least three quarters of its width.
+within() { [ "$2" -le "$1" ] && [ "$1" -le "$3" ] || fail "$4 is $1 px, not $2 to $3"; }
+read -r label cell start <<<"$(inspect ink:$G:lblcont:0 ink:$G:cmd1:6 ink:$G:cmdcomincia:6 | paste -sd' ')"
+within "${label#*x}" $((12 * dpi / 144)) $((12 * dpi / 72)) "the height of lblcont's text"
+within "${cell#*x}" $((18 * dpi / 144)) $((18 * dpi / 72)) "the height of cell 1's text"
+within "${start%x*}" $((24 * dpi / 96)) $((32 * dpi / 96)) "the width of Start's picture"
 
 # A scripted deal, tile 28 down, back up, and Help: won in 3 moves.
 inspect click:Lastrino!:cmdcomincia click:Lastrino!:cmd28 click:Lastrino!:cmd32 click:Lastrino!:cmdaiuto \

@@ -72,6 +72,7 @@ started() { [ "$(inspect text:$G:cmd30)" = 31 ]; }
 wait_for 10 started || fail "Space on Start dealt nothing"
 expect_board "$(printf '%s\n' 25 26 27 28 29 31 30 '')"
 [ "$(state optsi)" = "visible disabled checked tabstop tip=\"\" acc=\"Sì\" desc=\"\"" ] || fail "optsi: $(state optsi)"
+[ "$(state optno)" = "visible disabled tip=\"\" acc=\"No\" desc=\"\"" ] || fail "optno: $(state optno)"
 state cmdcomincia | grep -q 'tip="Ricomincia" acc="Ricomincia"' || fail "Start: $(state cmdcomincia)"
 
 # One second a tick, written each time.
