@@ -10,8 +10,6 @@ build=$root/build-win32
 export WINEPREFIX=$build/wine-prefix-bench
 "$root/tests/win32/wine-prefix.sh" "$WINEPREFIX" >/dev/null
 source "$root/tests/win32/session.sh"
-G=Lastrino!
-E="Un'altra partita?"
 
 start_display
 set_dpi 96

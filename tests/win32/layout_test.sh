@@ -7,7 +7,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$1
 dpi=$2
 source "$here/session.sh"
-G=Lastrino!
 
 # Twips to pixels at this DPI, rounded; a rectangle by its rounded edges.
 px() { echo $((($1 * dpi + 720) / 1440)); }

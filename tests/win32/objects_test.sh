@@ -6,8 +6,6 @@
 here=$(cd "$(dirname "$0")" && pwd)
 build=$1
 source "$here/session.sh"
-G=Lastrino!
-E="Un'altra partita?"
 
 games() {
     local i cmds=()

@@ -7,8 +7,6 @@
 here=$(cd "$(dirname "$0")" && pwd)
 build=$1
 source "$here/session.sh"
-G=Lastrino!
-E="Un'altra partita?"
 
 # The labels of cells from..to, joined by commas.
 labels() {

@@ -15,6 +15,10 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 : "${build:?set build to the directory of lastrino.exe and inspect.exe}"
 export WINEPREFIX
 
+# The titles of the game window and of the end-of-game window.
+G=Lastrino!
+E="Un'altra partita?"
+
 session_dir=$(mktemp -d)
 xvfb_pid=
 game_pid=
