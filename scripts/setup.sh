@@ -28,8 +28,10 @@ bench_packages=(libbenchmark-dev libx11-dev libxdamage-dev xvfb xauth xdotool py
 # headless Chromium driven by Selenium for its tests.
 web_packages=(emscripten fonts-comic-neue fonts-liberation woff2)
 web_test_packages=(chromium chromium-driver python3-selenium)
-# Packages to cross-build the Windows game and to play it under Wine in the tests.
-win32_packages=(g++-mingw-w64-x86-64-posix wine wine64 xdotool imagemagick)
+# Packages to cross-build the Windows game and to play it under Wine in the tests:
+# rsvg-convert rasterises the SVG artwork for the .exe, ImageMagick turns it
+# into bitmaps, icotool packs the window icon.
+win32_packages=(g++-mingw-w64-x86-64-posix wine wine64 xdotool imagemagick librsvg2-bin icoutils)
 
 missing_packages() {
     local p

@@ -15,7 +15,8 @@ namespace lastrino::win32 {
 
 class App {
 public:
-    explicit App(RandomSource& random) : random(random) {}
+    // tempoPeriod: the milliseconds between ticks of the game window's timer.
+    App(RandomSource& random, unsigned tempoPeriod) : random(random), tempoPeriod(tempoPeriod) {}
 
     // Unloads frmgioco if it is loaded, then loads it afresh and shows it.
     void showGame();
@@ -32,6 +33,7 @@ public:
     GameState state;    // frmgioco's window-level variables
     std::string mosse;  // frmscelta's
     RandomSource& random;
+    const unsigned tempoPeriod;
 
 private:
     std::unique_ptr<GameFrame> gioco_;

@@ -1,6 +1,5 @@
-// The game's pictures, drawn with GDI: the window icon, the three button
-// pictures and the three decorations. Each is drawn to fill the rectangle it
-// is given.
+// The game's pictures: the SVGs of assets/, rasterised at build time for
+// each DPI the game meets and kept in the .exe's resources (res/artwork.sh).
 #pragma once
 
 #include <windows.h>
@@ -9,12 +8,12 @@
 
 namespace lastrino::win32 {
 
-// Pictures by the names the design tables give them: "lastrino" (the icon),
-// "comincia", "aiuto", "esci" (32 x 32 button pictures), "titolo" (title
-// banner), "striscia" (picture strip) and "vittoria" (end-of-game banner).
-void drawPicture(HDC dc, std::string_view name, const RECT& where);
+// Draws a picture by the name the design tables give it ("comincia",
+// "aiuto", "esci", "titolo", "striscia", "vittoria") centred in `box`, as
+// large as fits with its own aspect ratio, for a window at `dpi`.
+void drawPicture(HDC dc, std::string_view name, const RECT& box, int dpi);
 
-// The window icon at a size in pixels.
-HICON makeIcon(int size);
+// The window icon at a size in pixels; it lives as long as the program.
+HICON windowIcon(int size);
 
 }  // namespace lastrino::win32

@@ -44,29 +44,29 @@ HBRUSH brush(Colour colour) {
     return b;
 }
 
-HFONT font(const layout::Font& f) {
+HFONT font(const layout::Font& f, int dpi) {
     // Windows has both faces; elsewhere (Wine) the font mapper picks the nearest.
-    static std::map<std::tuple<std::string_view, double, int>, HFONT> fonts;
-    HFONT& h = fonts[{f.face, f.points, f.weight}];
+    static std::map<std::tuple<std::string_view, double, int, int>, HFONT> fonts;
+    HFONT& h = fonts[{f.face, f.points, f.weight, dpi}];
     if (!h) {
         const std::wstring face = widen(f.face);
-        h = CreateFontW(fontHeight(f.points), 0, 0, 0, f.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+        // Negative: the character height, points * dpi / 72 pixels.
+        const int height = -static_cast<int>(f.points * dpi / 72 + 0.5);
+        h = CreateFontW(height, 0, 0, 0, f.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                         face.c_str());
     }
     return h;
 }
 
-RECT pixelRect(const layout::Window& window, const layout::Control& control) {
+RECT pixelRect(const layout::Window& window, const layout::Control& control, int dpi) {
     layout::Rect r = control.twips;
     if (!control.parent.empty()) {
         const layout::Control* frame = layout::find(window, control.parent);
         r.left += frame->twips.left;
         r.top += frame->twips.top;
     }
-    using layout::pixels;
-    return {pixels(r.left), pixels(r.top), pixels(r.left) + pixels(r.width),
-            pixels(r.top) + pixels(r.height)};
+    return {scaled(r.left, dpi), scaled(r.top, dpi), scaled(r.left + r.width, dpi), scaled(r.top + r.height, dpi)};
 }
 
 }  // namespace lastrino::win32

@@ -1,5 +1,5 @@
 // Small Win32 helpers shared by the two windows: text in UTF-8, colour values,
-// brushes and fonts, and pixels from the design tables.
+// brushes and fonts, and pixels from the design tables at a window's DPI.
 #pragma once
 
 #include "logic/layout.h"
@@ -23,14 +23,16 @@ void setWindowText(HWND hwnd, std::string_view utf8);
 // RGB value is taken as it is.
 COLORREF colorref(Colour colour);
 
-// Brushes and fonts live as long as the program; one of each is made.
+// Brushes and fonts live as long as the program; one of each is made, a font
+// once for each DPI the windows meet.
 HBRUSH brush(Colour colour);
-HFONT font(const layout::Font& font);
+HFONT font(const layout::Font& font, int dpi);
 
-// Font height in pixels at 96 dots per inch, negative for the character height.
-constexpr int fontHeight(double points) { return -static_cast<int>(points * 96 / 72 + 0.5); }
+// Twips to pixels at a DPI, rounded to the nearest pixel.
+inline int scaled(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
 
-// A design rectangle in pixels, relative to the window's client area.
-RECT pixelRect(const layout::Window& window, const layout::Control& control);
+// A design rectangle in pixels at a DPI, relative to the window's client
+// area; its edges are rounded, so neighbours keep meeting as they do in twips.
+RECT pixelRect(const layout::Window& window, const layout::Control& control, int dpi);
 
 }  // namespace lastrino::win32

@@ -16,7 +16,8 @@ namespace {
 
 constexpr wchar_t formClass[] = L"LastrinoForm";
 constexpr UINT unloadMessage = WM_APP + 1;
-constexpr int firstControlId = 100;  // clear of IDOK and IDCANCEL
+// A control's id is this plus its tab index, clear of IDOK and IDCANCEL.
+constexpr int firstControlId = 100;
 constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD formExStyle = 0;
 
@@ -29,6 +30,9 @@ bool onSurface(const layout::Control& c) {
 }
 
 bool isButton(Kind k) { return k == Kind::Cell || k == Kind::PictureButton || k == Kind::Button; }
+
+// Device pixels for a length given at 96 dpi.
+int px(int at96, int dpi) { return MulDiv(at96, dpi, 96); }
 
 // A group box paints only its line and caption; its inside is erased here
 // in the frame's background colour.
@@ -49,8 +53,8 @@ void registerClass() {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hIcon = makeIcon(GetSystemMetrics(SM_CXICON));
-    wc.hIconSm = makeIcon(GetSystemMetrics(SM_CXSMICON));
+    wc.hIcon = windowIcon(GetSystemMetrics(SM_CXICON));
+    wc.hIconSm = windowIcon(GetSystemMetrics(SM_CXSMICON));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = formClass;
     RegisterClassExW(&wc);
@@ -60,7 +64,8 @@ void registerClass() {
 }  // namespace
 
 Form::Form(const layout::Window& design) : design_(design) {
-    for (const layout::Control& c : design.controls) items_.push_back({c, std::string(c.caption)});
+    for (const layout::Control& c : design.controls)
+        items_.push_back({c, std::string(c.caption), 0, std::string(c.tooltip)});
 }
 
 Form::~Form() { unload(); }
@@ -95,14 +100,12 @@ void Form::unloadLater() {
 
 void Form::load() {
     registerClass();
-    RECT outer{0, 0, layout::pixels(design_.clientWidth), layout::pixels(design_.clientHeight)};
-    AdjustWindowRectEx(&outer, formStyle, FALSE, formExStyle);
     const std::wstring caption = widen(design_.caption);
-    hwnd_ = CreateWindowExW(formExStyle, formClass, caption.c_str(), formStyle | WS_CLIPCHILDREN, 0, 0,
-                            outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateWindowExW(formExStyle, formClass, caption.c_str(), formStyle | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::proc));
+    dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
 
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -112,16 +115,18 @@ void Form::load() {
         const auto rank = [](const Item& i) { return i.design.tabIndex < 0 ? 1000 : i.design.tabIndex; };
         return rank(a) < rank(b);
     });
-    for (std::size_t i = 0; i < items_.size(); ++i) createControl(items_[i], firstControlId + static_cast<int>(i));
+    for (Item& item : items_) createControl(item);
     // Frames are drawn beneath the controls they hold.
     for (const Item& item : items_)
         if (item.design.kind == Kind::Frame)
             SetWindowPos(item.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    optionsChanged();
+    layOut({0, 0});
 
     Form_Load();
 }
 
-void Form::createControl(Item& item, int id) {
+void Form::createControl(Item& item) {
     const layout::Control& c = item.design;
     item.hwnd = nullptr;
     if (onSurface(c)) return;
@@ -132,7 +137,7 @@ void Form::createControl(Item& item, int id) {
     case Kind::Cell:
     case Kind::PictureButton:
     case Kind::Button: style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP; break;
-    case Kind::Option: style |= BS_AUTORADIOBUTTON | WS_TABSTOP; break;
+    case Kind::Option: style |= BS_AUTORADIOBUTTON; break;
     case Kind::Frame: style |= BS_GROUPBOX | WS_GROUP; break;
     // A picture box takes the focus in its place in the tab order, though
     // nothing happens when it is clicked.
@@ -150,17 +155,16 @@ void Form::createControl(Item& item, int id) {
         if (!follows) style |= WS_GROUP;
     }
 
-    const RECT r = c.kind == Kind::Cell ? RECT{layout::pixels(c.twips.left), layout::pixels(c.twips.top),
-                                               layout::pixels(c.twips.left + c.twips.width),
-                                               layout::pixels(c.twips.top + c.twips.height)}
-                                        : pixelRect(design_, c);
     const std::wstring caption = widen(item.caption);
-    item.hwnd = CreateWindowExW(0, cls, caption.c_str(), style, r.left, r.top, r.right - r.left,
-                                r.bottom - r.top, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                GetModuleHandleW(nullptr), nullptr);
-    if (!c.font.face.empty()) SendMessageW(item.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(c.font)), FALSE);
-    // A button keeps its face colour with it, read back exactly as set.
-    if (isButton(c.kind)) SetWindowLongPtrW(item.hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(c.back));
+    const int id = firstControlId + std::max(c.tabIndex, 0);
+    item.hwnd = CreateWindowExW(0, cls, caption.c_str(), style, 0, 0, 0, 0, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    // A button, or picture box, keeps its face colour with it, read back
+    // exactly as set.
+    if (isButton(c.kind) || c.kind == Kind::PictureBox) {
+        SetWindowLongPtrW(item.hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(c.back));
+        SetWindowSubclass(item.hwnd, buttonProc, 0, 0);
+    }
     if (c.kind == Kind::Option && c.selected) SendMessageW(item.hwnd, BM_SETCHECK, BST_CHECKED, 0);
     if (c.kind == Kind::Frame) SetWindowSubclass(item.hwnd, frameProc, 0, c.back);
 
@@ -176,7 +180,48 @@ void Form::createControl(Item& item, int id) {
     }
 }
 
+void Form::layOut(POINT topLeft) {
+    const int width = scaled(design_.clientWidth, dpi_), height = scaled(design_.clientHeight, dpi_);
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectExForDpi(&outer, formStyle, FALSE, formExStyle, dpi_);
+    SetWindowPos(hwnd_, nullptr, topLeft.x, topLeft.y, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame may be drawn at another DPI than asked for (a title bar that
+    // does not scale): the client area is what must come out exact.
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    if (client.right != width || client.bottom != height)
+        SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                     outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const Item& item : items_) {
+        if (!item.hwnd) continue;
+        const RECT r = pixelRect(design_, item.design, dpi_);
+        SetWindowPos(item.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (!item.design.font.face.empty())
+            SendMessageW(item.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(item.design.font, dpi_)), FALSE);
+    }
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(windowIcon(GetSystemMetricsForDpi(SM_CXICON, dpi_))));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(windowIcon(GetSystemMetricsForDpi(SM_CXSMICON, dpi_))));
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Form::optionsChanged() {
+    // The group is one tab stop, on the selected option; the arrow keys
+    // move within it.
+    for (const Item& item : items_) {
+        if (item.design.kind != Kind::Option || !item.hwnd) continue;
+        const bool selected = SendMessageW(item.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        const LONG_PTR style = GetWindowLongPtrW(item.hwnd, GWL_STYLE);
+        SetWindowLongPtrW(item.hwnd, GWL_STYLE, selected ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+}
+
 void Form::setTooltip(std::string_view name, std::string_view text) {
+    for (Item& item : items_)
+        if (item.design.name == name) item.tooltip = text;
     std::wstring tip = widen(text);
     TOOLINFOW ti{};
     ti.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -186,10 +231,24 @@ void Form::setTooltip(std::string_view name, std::string_view text) {
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
+AccessibleText Form::accessibleText(const Item& item) const {
+    // A picture button says what its tooltip says.
+    if (item.design.kind == Kind::PictureButton) return {widen(item.tooltip), {}};
+    if (item.design.picture == "titolo") return {L"Lastrino!", {}};
+    if (item.design.picture == "vittoria") return {L"Vittoria!", {}};
+    return {};
+}
+
+AccessibleText Form::textOf(HWND control) {
+    const auto* form = reinterpret_cast<const Form*>(GetWindowLongPtrW(GetParent(control), GWLP_USERDATA));
+    const Item* item = form ? form->itemOf(control) : nullptr;
+    return item ? form->accessibleText(*item) : AccessibleText{};
+}
+
 void Form::centre() {
     RECT outer;
     GetWindowRect(hwnd_, &outer);
-    const float t = layout::twipsPerPixel;
+    const float t = 1440.0f / static_cast<float>(dpi_);  // twips to the pixel
     const WindowPosition p =
         centred(GetSystemMetrics(SM_CXSCREEN) * t, GetSystemMetrics(SM_CYSCREEN) * t,
                 (outer.right - outer.left) * t, (outer.bottom - outer.top) * t);
@@ -201,12 +260,12 @@ void Form::paintSurface(HDC dc) {
     for (const Item& item : items_) {
         const layout::Control& c = item.design;
         if (!onSurface(c)) continue;
-        const RECT r = pixelRect(design_, c);
+        const RECT r = pixelRect(design_, c, dpi_);
         if (c.kind == Kind::Label) {
             FillRect(dc, &r, brush(c.back));
         } else if (c.kind == Kind::Shape) {
-            // A two-pixel outline inside the shape's rectangle.
-            HPEN pen = CreatePen(PS_INSIDEFRAME, 2, colorref(c.back));
+            // A two-pixel outline (at 96 dpi) inside the shape's rectangle.
+            HPEN pen = CreatePen(PS_INSIDEFRAME, px(2, dpi_), colorref(c.back));
             HGDIOBJ oldPen = SelectObject(dc, pen);
             HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
             Rectangle(dc, r.left, r.top, r.right, r.bottom);
@@ -214,7 +273,7 @@ void Form::paintSurface(HDC dc) {
             SelectObject(dc, oldPen);
             DeleteObject(pen);
         } else {
-            drawPicture(dc, c.picture, r);
+            drawPicture(dc, c.picture, r, dpi_);
         }
     }
 }
@@ -224,22 +283,22 @@ void Form::drawItem(const DRAWITEMSTRUCT& d) {
     if (!item) return;
     HDC dc = d.hDC;
     RECT r = d.rcItem;
+    FillRect(dc, &r, brush(static_cast<Colour>(GetWindowLongPtrW(d.hwndItem, GWLP_USERDATA))));
     if (item->design.kind == Kind::PictureBox) {
-        FillRect(dc, &r, brush(item->design.back));
-        drawPicture(dc, item->design.picture, r);
+        drawPicture(dc, item->design.picture, r, dpi_);
         return;
     }
     const bool pushed = d.itemState & ODS_SELECTED;
-    FillRect(dc, &r, brush(static_cast<Colour>(GetWindowLongPtrW(d.hwndItem, GWLP_USERDATA))));
     DrawEdge(dc, &r, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
     if (pushed) OffsetRect(&r, 1, 1);
     if (!item->design.picture.empty()) {
-        const int side = 32;
+        // The 32 x 32 picture of the design, in device pixels.
+        const int side = px(32, dpi_);
         const int x = (r.left + r.right - side) / 2, y = (r.top + r.bottom - side) / 2;
-        drawPicture(dc, item->design.picture, RECT{x, y, x + side, y + side});
+        drawPicture(dc, item->design.picture, RECT{x, y, x + side, y + side}, dpi_);
     } else {
         const std::wstring caption = widen(windowText(d.hwndItem));
-        HGDIOBJ oldFont = SelectObject(dc, font(item->design.font));
+        HGDIOBJ oldFont = SelectObject(dc, font(item->design.font, dpi_));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, (d.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT) : colorref(item->design.text));
         DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -247,7 +306,7 @@ void Form::drawItem(const DRAWITEMSTRUCT& d) {
     }
     if (d.itemState & ODS_FOCUS) {
         RECT f = d.rcItem;
-        InflateRect(&f, -4, -4);
+        InflateRect(&f, -px(4, dpi_), -px(4, dpi_));
         DrawFocusRect(dc, &f);
     }
 }
@@ -262,13 +321,29 @@ void Form::command(WPARAM wp, LPARAM lp) {
         return;
     }
     const Item* item = itemOf(reinterpret_cast<HWND>(lp));
-    if (!item) return;
+    if (!item || code != BN_CLICKED) return;
     if (isButton(item->design.kind)) {
-        // Owner-drawn buttons report a quick second click as a double click.
-        if (code == BN_CLICKED || code == BN_DOUBLECLICKED) clicked(*item);
-    } else if (item->design.kind == Kind::Option) {
-        if (code == BN_CLICKED && SendMessageW(item->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) clicked(*item);
+        clicked(*item);
+    } else if (item->design.kind == Kind::Option && SendMessageW(item->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+        optionsChanged();
+        clicked(*item);
     }
+}
+
+LRESULT CALLBACK Form::buttonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    switch (msg) {
+    case WM_LBUTTONDBLCLK:
+        // A quick second click is a click like the first: pressed here and
+        // clicked on release.
+        return DefSubclassProc(hwnd, WM_LBUTTONDOWN, wp, lp);
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lp) == OBJID_CLIENT && !textOf(hwnd).name.empty())
+            return accessibleObject(hwnd, wp, &Form::textOf);
+        break;
+    case WM_NCDESTROY: RemoveWindowSubclass(hwnd, buttonProc, 0); break;
+    default: break;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 LRESULT CALLBACK Form::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -311,6 +386,16 @@ LRESULT Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
         timerTick();
         return 0;
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another DPI: laid out afresh for it, where
+        // the system suggests.
+        dpi_ = HIWORD(wp);
+        const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+        layOut({suggested->left, suggested->top});
+        for (const Item& item : items_)
+            if (item.hwnd) InvalidateRect(item.hwnd, nullptr, TRUE);
+        return 0;
+    }
     case WM_ACTIVATE:
         // Keep the focused control across a switch to the other window.
         if (LOWORD(wp) == WA_INACTIVE) {

@@ -3,6 +3,8 @@
 // events handed to the window's handlers. frmgioco and frmscelta build on it.
 #pragma once
 
+#include "accessible.h"
+
 #include "logic/layout.h"
 
 #include <windows.h>
@@ -33,12 +35,15 @@ public:
 
     HWND control(std::string_view name) const;
     void setTooltip(std::string_view name, std::string_view text);
+    // The DPI the window is laid out for.
+    int dpi() const { return dpi_; }
 
 protected:
     struct Item {
         layout::Control design;
         std::string caption;
         int cell = 0;  // 1 to 32 for the board's cells
+        std::string tooltip;
         HWND hwnd = nullptr;
     };
 
@@ -52,6 +57,10 @@ protected:
     virtual void timerTick() {}
     // The control that has the focus when the window is shown.
     virtual std::string_view focusAtShow() const = 0;
+    // What a screen reader says for a control the platform cannot name.
+    virtual AccessibleText accessibleText(const Item& item) const;
+    // An option button was selected: the group's one tab stop goes with it.
+    void optionsChanged();
 
     // Extra controls that the design table lists apart (the board's cells).
     std::vector<Item>& items() { return items_; }
@@ -59,9 +68,13 @@ protected:
 
 private:
     static LRESULT CALLBACK proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK buttonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR form);
+    static AccessibleText textOf(HWND control);
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
     void load();
-    void createControl(Item& item, int id);
+    void createControl(Item& item);
+    // Sizes the window and places every control for the DPI dpi_.
+    void layOut(POINT topLeft);
     void paintSurface(HDC dc);
     void drawItem(const DRAWITEMSTRUCT& d);
     void command(WPARAM wp, LPARAM lp);
@@ -71,6 +84,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;
     HWND lastFocus_ = nullptr;
+    int dpi_ = 96;
 };
 
 }  // namespace lastrino::win32

@@ -24,7 +24,7 @@ GameFrame::GameFrame(App& app) : Form(layout::frmgioco), app_(app) {
                                      .font = layout::cellFont,
                                      .tabIndex = layout::cellTabIndex(n),
                                      .align = layout::Align::Centre};
-        items().push_back({design, n == cells ? "" : tileLabel(n), n});
+        items().push_back({design, n == cells ? "" : tileLabel(n), n, {}});
     }
 }
 
@@ -67,6 +67,7 @@ bool GameFrame::timedSelected() const {
 void GameFrame::selectTimed(bool timed) {
     SendMessageW(control("optsi"), BM_SETCHECK, timed ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(control("optno"), BM_SETCHECK, timed ? BST_UNCHECKED : BST_CHECKED, 0);
+    optionsChanged();
 }
 
 void GameFrame::enableOptions(bool enabled) {
@@ -77,8 +78,11 @@ void GameFrame::enableOptions(bool enabled) {
 void GameFrame::enableTimer(bool enabled) {
     if (enabled == timerEnabled_) return;  // a running timer keeps its period
     timerEnabled_ = enabled;
-    if (enabled) SetTimer(hwnd(), tempoId, tickMilliseconds, nullptr);
-    else KillTimer(hwnd(), tempoId);
+    if (enabled) {
+        SetTimer(hwnd(), tempoId, app_.tempoPeriod, nullptr);
+    } else {
+        KillTimer(hwnd(), tempoId);
+    }
 }
 
 void GameFrame::showHelp() { ShowWindow(control("cmdaiuto"), SW_SHOW); }
@@ -99,8 +103,17 @@ void GameFrame::cmdesci_Click() { ExitProcess(0); }
 void GameFrame::optsi_Click() { chooseTimed(app_.state, true); }
 void GameFrame::optno_Click() { chooseTimed(app_.state, false); }
 
-// Windows posts one WM_TIMER however many periods went by: one tick.
+// One tick, one second: a wake-up that comes late, after a stall or a
+// sleep of the machine, still counts once.
 void GameFrame::tempo_Timer() { tick(app_.state, *this); }
+
+AccessibleText GameFrame::accessibleText(const Item& item) const {
+    // A cell says its tile, or that it is empty, and where it lies.
+    if (item.cell == 0) return Form::accessibleText(item);
+    const std::string tile = windowText(item.hwnd);
+    return {tile.empty() ? L"vuota" : widen(tile),
+            L"riga " + std::to_wstring(rowOf(item.cell) + 1) + L", colonna " + std::to_wstring(columnOf(item.cell) + 1)};
+}
 
 void GameFrame::clicked(const Item& item) {
     const std::string_view name = item.design.name;

@@ -47,8 +47,12 @@ public:
 
 private:
     void clicked(const Item& item) override;
-    void timerTick() override { tempo_Timer(); }
+    // A tick already queued when the timer was stopped is dropped.
+    void timerTick() override {
+        if (timerEnabled_) tempo_Timer();
+    }
     std::string_view focusAtShow() const override { return "cmdcomincia"; }
+    AccessibleText accessibleText(const Item& item) const override;
     HWND cell(int n) const;
 
     App& app_;

@@ -3,10 +3,13 @@
 #include "app.h"
 
 #include "logic/board.h"
+#include "logic/clock.h"
 #include "logic/random.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
 
 namespace {
 
@@ -22,8 +25,11 @@ private:
     int drawn_ = 0;
 };
 using Deal = InOrderDeal;
+// Its clock moves only by the timer messages the tests send.
+constexpr unsigned tempoPeriod = USER_TIMER_MAXIMUM;
 #else
 using Deal = lastrino::ClockRandom;
+constexpr unsigned tempoPeriod = lastrino::tickMilliseconds;
 #endif
 
 }  // namespace
@@ -31,9 +37,11 @@ using Deal = lastrino::ClockRandom;
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
+    // Screen readers reach the controls' accessible objects through COM.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     Deal deal;
-    lastrino::win32::App app(deal);
+    lastrino::win32::App app(deal, tempoPeriod);
     app.showGame();
 
     MSG msg;

@@ -1,16 +1,23 @@
 # Runs the Windows game under Wine on a private X display and looks at it
-# from outside: windows by title, pixels from screenshots, mouse and keys
-# through xdotool. Sourced by the Wine tests and the screenshot script.
+# through the inspector (inspect.exe, cross-built beside the game): controls,
+# focus, names and object counts read through the Win32 API, clicks and timer
+# ticks sent as messages. Sourced by the Wine tests, the screenshot script
+# and the soak benchmark.
 #
-# Needs WINEPREFIX set to a prefix of our own (see wine-prefix.sh). Every
-# wait polls with a deadline; nothing here sleeps a fixed time to pass.
+# Needs WINEPREFIX set to a prefix of our own (see wine-prefix.sh) and
+# build set to the game's build directory. Every wait has a deadline.
 
 set -euo pipefail
 
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 : "${WINEPREFIX:?set WINEPREFIX to a private Wine prefix}"
+: "${build:?set build to the directory of lastrino.exe and inspect.exe}"
 export WINEPREFIX
+
+# The titles of the game window and of the end-of-game window.
+G=Lastrino!
+E="Un'altra partita?"
 
 session_dir=$(mktemp -d)
 xvfb_pid=
@@ -27,8 +34,6 @@ trap end_session EXIT
 
 fail() {
     echo "FAIL: $*" >&2
-    [ -n "${DISPLAY:-}" ] && import -window root "$session_dir/failure.png" 2>/dev/null &&
-        cp "$session_dir/failure.png" "${FAILURE_SHOT:-/dev/null}" 2>/dev/null
     exit 1
 }
 
@@ -43,65 +48,54 @@ wait_for() {
     done
 }
 
-# An X server on the first free display number.
+# An X server on the first free display number, large enough for the game
+# window at 200% scaling.
 start_display() {
-    local size=${1:-1024x768x24}
+    local size=${1:-1600x1200x24}
     Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
     xvfb_pid=$!
     wait_for 30 test -s "$session_dir/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$session_dir/display")"
 }
 
+# The screen's dots per inch for the programs started next in the prefix.
+set_dpi() {
+    local key
+    for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+        wine reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    done
+    timeout 60 wineserver -w
+}
+
 start_game() {
-    wine "$1" >"$session_dir/wine.log" 2>&1 &
+    wine "$build/$1" >"$session_dir/wine.log" 2>&1 &
     game_pid=$!
 }
 
 game_running() { kill -0 "$game_pid" 2>/dev/null; }
 game_ended() { ! game_running; }
 
-# The X window of a visible top-level window with exactly this title.
-# Titles are matched as text: "?" and the like are escaped for the regex.
-window_id() {
-    local title
-    title=$(sed 's/[][\\.*^$?+(){}|]/\\&/g' <<<"$1")
-    xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1 || true
-}
-window_shown() { [ -n "$(window_id "$1")" ]; }
-window_gone() { [ -z "$(window_id "$1")" ]; }
-
-wait_window() {
-    wait_for "${2:-60}" window_shown "$1" || fail "no window titled \"$1\""
-    window_id "$1"
+# The inspector: each argument one command, its output without Windows' CRs.
+inspect() {
+    local out status=0
+    out=$(wine "$build/inspect.exe" "$@" 2>/dev/null) || status=$?
+    tr -d '\r' <<<"$out"
+    return $status
 }
 
-# Sets win_x, win_y, win_w, win_h: the window's client area on the screen.
-geometry() {
-    local info
-    [ -n "$1" ] || fail "no window to measure"
-    info=$(xwininfo -id "$1")
-    win_x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-    win_y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-    win_w=$(awk '/Width:/ {print $2}' <<<"$info")
-    win_h=$(awk '/Height:/ {print $2}' <<<"$info")
+# Fails unless the inspector's answer to the commands is exactly `want`;
+# expect_set compares the lines in any order.
+expect() {
+    local want=$1 got
+    shift
+    got=$(inspect "$@") || fail "inspect $*: $got"
+    [ "$got" = "$want" ] || fail "inspect $*:"$'\n'"$(diff <(echo "$want") <(echo "$got"))"
 }
-
-screenshot() { import -window root "$session_dir/screen.png"; }
-
-# The colour at client pixel x, y of the window measured last, as RRGGBB,
-# from the last screenshot.
-pixel() {
-    convert "$session_dir/screen.png" -format "%[hex:u.p{$((win_x + $1)),$((win_y + $2))}]" info: | cut -c1-6
-}
-
-# Clicks client pixel x, y of the window measured last.
-click() {
-    xdotool mousemove --sync $((win_x + $1)) $((win_y + $2)) click 1
-}
-
-# Polls screenshots until client pixel x, y shows the colour RRGGBB.
-pixel_becomes() {
-    local x=$1 y=$2 want=$3
-    shown() { screenshot && [ "$(pixel "$x" "$y")" = "$want" ]; }
-    wait_for "${4:-15}" shown || fail "pixel $x,$y is $(pixel "$x" "$y"), not $want"
+expect_set() {
+    local want=$1 got
+    shift
+    got=$(inspect "$@") || fail "inspect $*: $got"
+    got=$(sort <<<"$got")
+    want=$(sort <<<"$want")
+    [ "$got" = "$want" ] || fail "inspect $*:"$'\n'"$(diff <(echo "$want") <(echo "$got"))"
 }
