@@ -2,7 +2,6 @@
 // hands every click on a control to `click`.
 #include "program.h"
 
-#include "logic/board.h"
 #include "logic/random.h"
 
 #include <emscripten/bind.h>
@@ -10,18 +9,9 @@
 namespace {
 
 #ifdef LASTRINO_WEB_TEST
-// A test build: every Start deals tile i onto cell i, so the board comes out
-// solved but for the exchange of 30 and 31; and the tests fire the timer's
+// A test build: every Start deals in order, and the tests fire the timer's
 // ticks themselves (testTick) instead of waiting for them.
-class InOrderDeal final : public lastrino::RandomSource {
-public:
-    void reseed() override { drawn_ = 0; }
-    double next() override { return (drawn_++ % lastrino::tiles + 0.5) / lastrino::tiles; }
-
-private:
-    int drawn_ = 0;
-};
-using Deal = InOrderDeal;
+using Deal = lastrino::InOrderDeal;
 #else
 using Deal = lastrino::ClockRandom;
 #endif

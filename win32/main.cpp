@@ -2,7 +2,6 @@
 // message loop until neither window is left.
 #include "app.h"
 
-#include "logic/board.h"
 #include "logic/clock.h"
 #include "logic/random.h"
 
@@ -14,17 +13,8 @@
 namespace {
 
 #ifdef LASTRINO_SCRIPTED_DEAL
-// A test build: every Start deals tile i onto cell i, so the board comes out
-// solved but for the exchange of 30 and 31.
-class InOrderDeal final : public lastrino::RandomSource {
-public:
-    void reseed() override { drawn_ = 0; }
-    double next() override { return (drawn_++ % lastrino::tiles + 0.5) / lastrino::tiles; }
-
-private:
-    int drawn_ = 0;
-};
-using Deal = InOrderDeal;
+// A test build: every Start deals in order.
+using Deal = lastrino::InOrderDeal;
 // Its clock moves only by the timer messages the tests send.
 constexpr unsigned tempoPeriod = USER_TIMER_MAXIMUM;
 #else
