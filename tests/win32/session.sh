@@ -25,8 +25,10 @@ game_pid=
 
 end_session() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    # Stops what runs in our own prefix: the game and Wine's helpers.
+    # Stops what runs in our own prefix, the game and Wine's helpers, and
+    # waits for its server to be gone: the next test starts a new one.
     timeout 20 wineserver -k 2>/dev/null || true
+    timeout 20 wineserver -w 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$session_dir"
 }
@@ -34,6 +36,8 @@ trap end_session EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    # What Wine said, if the game or the inspector would not start.
+    tail -n 20 "$session_dir"/*.log 2>/dev/null >&2 || true
     exit 1
 }
 
@@ -78,7 +82,7 @@ game_ended() { ! game_running; }
 # The inspector: each argument one command, its output without Windows' CRs.
 inspect() {
     local out status=0
-    out=$(wine "$build/inspect.exe" "$@" 2>/dev/null) || status=$?
+    out=$(wine "$build/inspect.exe" "$@" 2>"$session_dir/inspect.log") || status=$?
     tr -d '\r' <<<"$out"
     return $status
 }
