@@ -11,6 +11,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace lastrino::layout {
@@ -133,6 +134,21 @@ inline constexpr std::array<Control, 5> endControls{{
 }};
 
 inline constexpr Window frmscelta{"frmscelta", "Un'altra partita?", 6135, 3495, colpesca, "lastrino", endControls};
+
+// What a screen reader says of the controls that have no caption to read.
+// A cell: its tile, or that it is empty...
+inline std::string cellName(std::string_view label) { return label.empty() ? "vuota" : std::string(label); }
+// ...and where it stands, counted from 1; the place stays with the cell as tiles move.
+inline std::string cellPlace(int cell) {
+    return "riga " + std::to_string(rowOf(cell) + 1) + ", colonna " + std::to_string(columnOf(cell) + 1);
+}
+// A picture box or image: what its picture shows.
+constexpr std::string_view pictureName(std::string_view picture) {
+    if (picture == "titolo") return "Lastrino!";
+    if (picture == "striscia") return "Tessere";
+    if (picture == "vittoria") return "Vittoria!";
+    return "";
+}
 
 // The control of a window by name; nullptr when it has none of that name.
 constexpr const Control* find(const Window& w, std::string_view name) {

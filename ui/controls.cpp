@@ -44,14 +44,6 @@ QAccessibleInterface* accessibleControl(const QString& className, QObject* objec
     return nullptr;
 }
 
-// What a screen reader says for each picture; the pictures carry no caption.
-QString pictureName(std::string_view picture) {
-    if (picture == "titolo") return QStringLiteral("Lastrino!");
-    if (picture == "striscia") return QStringLiteral("Tessere");
-    if (picture == "vittoria") return QStringLiteral("Vittoria!");
-    return {};
-}
-
 void setColours(QWidget& w, Colour back, Colour text) {
     QPalette pal = w.palette();
     pal.setColor(QPalette::Window, toQColor(back));
@@ -213,14 +205,14 @@ Controls buildWindow(QWidget& window, const layout::Window& design) {
             }
             case Kind::PictureBox: {
                 auto* p = new PictureBox(parent, std::string(c.picture), true);
-                p->setAccessibleName(pictureName(c.picture));
+                p->setAccessibleName(text(layout::pictureName(c.picture)));
                 setColours(*p, c.back, c.text);
                 w = p;
                 break;
             }
             case Kind::Image: {
                 auto* p = new PictureBox(parent, std::string(c.picture), false);
-                p->setAccessibleName(pictureName(c.picture));
+                p->setAccessibleName(text(layout::pictureName(c.picture)));
                 p->setAutoFillBackground(false);
                 surface.append(p);
                 w = p;

@@ -17,7 +17,7 @@ namespace lastrino::ui {
 
 namespace {
 // A screen reader names a cell by its tile; the empty cell has no caption to read.
-void nameCell(FaceButton& b) { b.setAccessibleName(b.text().isEmpty() ? QStringLiteral("vuota") : b.text()); }
+void nameCell(FaceButton& b) { b.setAccessibleName(text(layout::cellName(b.text().toStdString()))); }
 
 template <class T>
 T* as(const Controls& controls, const char* name) {
@@ -37,8 +37,7 @@ frmgioco::frmgioco(Program& program) : program_(program) {
         b->setText(n == cells ? QString() : text(tileLabel(n)));
         b->setFace(layout::cellColourAtLoad(n));
         nameCell(*b);
-        // Where the cell stands, counted from 1; it stays with the cell as tiles move.
-        b->setAccessibleDescription(QStringLiteral("riga %1, colonna %2").arg(rowOf(n) + 1).arg(columnOf(n) + 1));
+        b->setAccessibleDescription(text(layout::cellPlace(n)));
         setTabIndex(*b, layout::cellTabIndex(n));
         cmd_[std::size_t(n)] = b;
         controls_.insert(b->objectName(), b);

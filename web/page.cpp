@@ -60,13 +60,6 @@ void setCaption(val e, std::string_view caption) {
     attr(e, "aria-keyshortcuts", std::string("Alt+") + static_cast<char>(lower & ~0x20));
 }
 
-// What a screen reader says for each picture, as the desktop windows do.
-std::string_view pictureName(std::string_view picture) {
-    if (picture == "titolo") return "Lastrino!";
-    if (picture == "striscia") return "Tessere";
-    if (picture == "vittoria") return "Vittoria!";
-    return "";
-}
 
 std::string picturePath(std::string_view name) {
     const bool icon = name == "lastrino" || name == "comincia" || name == "aiuto" || name == "esci";
@@ -131,11 +124,11 @@ val build(const layout::Control& c, Window& w, const std::string& windowName) {
         }
         case Kind::PictureBox:
             // It takes the focus in its place in the tab order, as on the desktop.
-            placed = control = picture(parent, c.picture, "picture", pictureName(c.picture));
+            placed = control = picture(parent, c.picture, "picture", layout::pictureName(c.picture));
             control.set("tabIndex", 0);
             break;
         case Kind::Image:
-            placed = control = picture(parent, c.picture, "picture surface", pictureName(c.picture));
+            placed = control = picture(parent, c.picture, "picture surface", layout::pictureName(c.picture));
             break;
         case Kind::Shape:
             placed = control = create("div", parent, "shape surface");

@@ -39,7 +39,7 @@ void setAttribute(val e, const char* name, const std::string& value) {
 
 // A screen reader names a cell by its tile; the empty cell has no caption to read.
 void nameCell(val cell, std::string_view label) {
-    setAttribute(cell, "aria-label", label.empty() ? "vuota" : std::string(label));
+    setAttribute(cell, "aria-label", layout::cellName(label));
 }
 
 #ifndef LASTRINO_WEB_TEST
@@ -62,9 +62,7 @@ Gioco::Gioco(Program& program) : program_(program), w_(buildWindow(layout::frmgi
         colours_[n] = layout::cellColourAtLoad(n);
         val cell = w_[board().names[n]];
         nameCell(cell, labels_[n]);
-        // Where the cell stands, counted from 1; it stays with the cell as tiles move.
-        setAttribute(cell, "aria-description",
-                     "riga " + std::to_string(rowOf(n) + 1) + ", colonna " + std::to_string(columnOf(n) + 1));
+        setAttribute(cell, "aria-description", layout::cellPlace(n));
     }
     lblcont_ = layout::find(layout::frmgioco, "lblcont")->caption;
     lbltime_ = layout::find(layout::frmgioco, "lbltime")->caption;

@@ -234,8 +234,7 @@ void Form::setTooltip(std::string_view name, std::string_view text) {
 AccessibleText Form::accessibleText(const Item& item) const {
     // A picture button says what its tooltip says.
     if (item.design.kind == Kind::PictureButton) return {widen(item.tooltip), {}};
-    if (item.design.picture == "titolo") return {L"Lastrino!", {}};
-    if (item.design.picture == "vittoria") return {L"Vittoria!", {}};
+    if (item.design.kind == Kind::PictureBox) return {widen(layout::pictureName(item.design.picture)), {}};
     return {};
 }
 

@@ -111,8 +111,7 @@ AccessibleText GameFrame::accessibleText(const Item& item) const {
     // A cell says its tile, or that it is empty, and where it lies.
     if (item.cell == 0) return Form::accessibleText(item);
     const std::string tile = windowText(item.hwnd);
-    return {tile.empty() ? L"vuota" : widen(tile),
-            L"riga " + std::to_wstring(rowOf(item.cell) + 1) + L", colonna " + std::to_wstring(columnOf(item.cell) + 1)};
+    return {widen(layout::cellName(tile)), widen(layout::cellPlace(item.cell))};
 }
 
 void GameFrame::clicked(const Item& item) {
