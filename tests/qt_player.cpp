@@ -1,0 +1,66 @@
+// The real Qt windows played from the text driver's commands, for
+// tests/transcript.py: each command is a mouse click or timer periods on the
+// windows, and "show" reads the widgets back.
+#include "ui_fixture.h"
+
+#include <cstdio>
+#include <iostream>
+
+using namespace lastrino;
+using namespace lastrino::testing;
+
+namespace {
+
+void show(const Run& run) {
+    std::printf("board");
+    for (int n = 1; n <= 32; ++n) {
+        const Colour face = run.cell(n)->face();
+        std::printf(" %s", run.cell(n)->text().isEmpty() ? "_" : qPrintable(run.cell(n)->text()));
+        if (face == 0xFF8080 || face == 0x00FFFF || face == 0x8000000F)
+            std::printf("%c", face == 0xFF8080 ? 'B' : face == 0x00FFFF ? 'Y' : 'E');
+        else
+            std::printf("#%08X", face);
+    }
+    // The focus within the window in front: the end window when it is open.
+    const QWidget* focus = (run.scelta() ? static_cast<QWidget*>(run.scelta()) : &run.gioco())->focusWidget();
+    std::printf("\nmoves %s\nclock %s\noptions %s %s\nhelp %s\ntooltip %s\nfocus %s\nend-window %s\n",
+                qPrintable(run.lblcont()), qPrintable(run.lbltime()),
+                run.control<QRadioButton>("optsi")->isChecked() ? "si" : "no",
+                run.control("optsi")->isEnabled() ? "enabled" : "disabled",
+                run.control("cmdaiuto")->isVisible() ? "shown" : "hidden",
+                qPrintable(run.control("cmdcomincia")->toolTip()), focus ? qPrintable(focus->objectName()) : "-",
+                run.scelta() ? qPrintable(run.scelta()->message()) : "-");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    Run run;
+    QPointer<ui::frmscelta> reported;  // the end window last seen
+    for (std::string line; !run.quits && std::getline(std::cin, line);) {
+        const QStringList w = QString::fromStdString(line).split(u' ');
+        const QString& command = w[0];
+        const QString arg = w.value(1);
+        if (command == u"click") run.clickCell(arg.toInt());
+        else if (command == u"start") click(run.control("cmdcomincia"));
+        else if (command == u"help") click(run.control("cmdaiuto"));
+        else if (command == u"solution") click(run.control("cmdsoluzione"));
+        else if (command == u"exit") click(run.control("cmdesci"));
+        else if (command == u"timed") click(run.control(arg == u"si" ? "optsi" : "optno"));
+        else if (command == u"tick") run.elapse(arg.isEmpty() ? 1 : arg.toInt());
+        else if (command == u"end" && arg == u"close") run.scelta()->close();
+        else if (command == u"end") click(run.endControl(arg == u"si" ? "cmdsi" : "cmdno"));
+        else if (command == u"rand") for (const QString& x : w.mid(1)) run.random->push(x.toDouble());
+        else if (command == u"show") show(run);
+        else if (command == u"quit") break;
+        else return std::fprintf(stderr, "unknown command %s\n", line.c_str()), 1;
+        if (run.scelta() && run.scelta() != reported) {
+            reported = run.scelta();
+            std::printf("event end-window %s\n", qPrintable(reported->message()));
+        }
+        deleteUnloaded();
+    }
+    if (run.quits) std::printf("event exit\n");
+    return 0;
+}
