@@ -1,5 +1,5 @@
-// Games played with the mouse and the keyboard on the real windows, and the
-// loading and unloading of both: new game, end of program, title bars.
+// What the transcripts cannot say of the Qt windows: play by keyboard, the
+// title bars' close buttons, and new games that leave nothing behind.
 #include "ui_fixture.h"
 
 using namespace lastrino;
@@ -7,12 +7,16 @@ using namespace lastrino::testing;
 
 namespace {
 
-void expectSolvedBoard(const Run& run) {
-    for (int n = 1; n <= cells; ++n) {
-        QCOMPARE(run.cell(n)->text(), n == cells ? QString() : QString::number(n));
-        const int r = (n - 1) / 4, c = (n - 1) % 4;
-        QCOMPARE(run.cell(n)->face(), n == 32 ? 0x8000000Fu : (r + c) % 2 == 0 ? 0xFF8080u : 0x00FFFFu);
-    }
+// Every object the application and its top-level widgets hold.
+int objectsBelow(const QObject* o) {
+    int n = 1;
+    for (const QObject* child : o->children()) n += objectsBelow(child);
+    return n;
+}
+int objects() {
+    int n = objectsBelow(qApp);
+    for (const QWidget* w : QApplication::topLevelWidgets()) n += objectsBelow(w);
+    return n;
 }
 
 }  // namespace
@@ -20,86 +24,6 @@ void expectSolvedBoard(const Run& run) {
 class PlayTest : public QObject {
     Q_OBJECT
 private slots:
-    // Every window operation the rules use, through a game won by mouse.
-    void untimedGameFromStartToWin() {
-        Run run;
-        run.start();
-        QCOMPARE(run.control("cmdcomincia")->toolTip(), QStringLiteral("Ricomincia"));
-        QVERIFY(!run.control("optsi")->isEnabled() && !run.control("optno")->isEnabled());
-        // The deal: 30 and 31 exchanged, each in its tile's colour.
-        QCOMPARE(run.cell(30)->text(), QStringLiteral("31"));
-        QCOMPARE(run.cell(30)->face(), 0x00FFFFu);
-        for (int n : winningClicks) {
-            QVERIFY(!run.scelta());
-            run.clickCell(n);
-        }
-        QCOMPARE(run.lblcont(), QStringLiteral("19"));
-        QCOMPARE(run.gioco().focusWidget(), run.control("cmdsoluzione"));
-        expectSolvedBoard(run);
-        QVERIFY(run.scelta() && run.scelta()->isVisible());
-        QCOMPARE(run.scelta()->message(), QStringLiteral("Hai vinto in 19 mosse!"));
-        QVERIFY(run.gioco().isVisible());  // the game window stays behind it
-        QCOMPARE(run.quits, 0);
-    }
-
-    void timedWinQuotesTheClockThatKeepsRunning() {
-        Run run;
-        run.win(207);
-        QVERIFY(run.scelta());
-        const QString at0327 = QStringLiteral("Hai vinto in 19 mosse e con un tempo di 03:27!");
-        QCOMPARE(run.scelta()->message(), at0327);
-        run.elapse();
-        QCOMPARE(run.lbltime(), QStringLiteral("03:28"));
-        QCOMPARE(run.scelta()->message(), at0327);
-        // Each win loads a new end window: a click that moves nothing is one.
-        QPointer<ui::frmscelta> first = run.scelta();
-        run.clickCell(30);
-        QVERIFY(first->isHidden());
-        deleteUnloaded();
-        QVERIFY(!first && run.scelta());
-        QCOMPARE(run.scelta()->message(), QStringLiteral("Hai vinto in 19 mosse e con un tempo di 03:28!"));
-    }
-
-    // tempo runs only in a timed game, and each timeout is one second.
-    void tempoTicksOncePerTimeout() {
-        Run untimed;
-        untimed.start();
-        QVERIFY(!untimed.tempo()->isActive());
-
-        Run run;
-        run.start(true);
-        QVERIFY(run.tempo()->isActive());
-        QCOMPARE(run.tempo()->interval(), 1000);
-        QCOMPARE(run.lbltime(), QStringLiteral("00:00"));
-        run.elapse(59);
-        QCOMPARE(run.lbltime(), QStringLiteral("00:59"));
-        run.elapse();
-        QCOMPARE(run.lbltime(), QStringLiteral("01:00"));
-    }
-
-    void helpAndSolution() {
-        Run run;
-        run.start(true);
-        run.elapse(5);
-        QVERIFY(!run.control("cmdaiuto")->isVisible());
-        run.clickCell(28);  // 28 in place
-        QVERIFY(run.control("cmdaiuto")->isVisible());
-        click(run.control("cmdaiuto"));  // exchanges 30 and 31
-        QCOMPARE(run.cell(30)->text(), QStringLiteral("30"));
-        QCOMPARE(run.cell(31)->face(), 0x00FFFFu);
-        QCOMPARE(run.lblcont(), QStringLiteral("2"));
-        QVERIFY(!run.scelta());  // tile 28 is still in cell 32
-
-        click(run.control("cmdsoluzione"));
-        expectSolvedBoard(run);
-        QCOMPARE(run.lblcont(), QStringLiteral("0"));
-        QCOMPARE(run.lbltime(), QStringLiteral("00:00"));
-        QVERIFY(!run.tempo()->isActive());
-        QVERIFY(run.control<QRadioButton>("optno")->isChecked() && run.control("optsi")->isEnabled());
-        QCOMPARE(run.control("cmdcomincia")->toolTip(), QStringLiteral("Comincia"));
-        QVERIFY(run.control("cmdaiuto")->isVisible());  // Solution does not hide Help
-    }
-
     void keyboardPlay() {
         Run run;
         QVERIFY(QTest::qWaitForWindowActive(&run.gioco()));
@@ -122,73 +46,36 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(run.lblcont(), QStringLiteral("0"), 5000);
     }
 
-    // A timed game won with Help on screen: all of it a new game window puts back.
-    void siLoadsAFreshGameWindow() {
-        Run run;
-        run.win(61);
-        QPointer<ui::frmgioco> old = &run.gioco();
-        QPointer<ui::frmscelta> scelta = run.scelta();
-        run.program->state().secondi = 42;  // a load leaves it alone
-
-        click(run.endControl("cmdsi"));
-        QVERIFY(old->isHidden() && !old->tempo()->isActive() && scelta->isHidden());
-        deleteUnloaded();
-        QVERIFY(!old && !scelta && !run.scelta());
-        QCOMPARE(run.quits, 0);
-        QVERIFY(run.gioco().isVisible());
-        QCOMPARE(run.lblcont(), QStringLiteral("0"));
-        QVERIFY(!run.control("cmdaiuto")->isVisibleTo(&run.gioco()));
-        QVERIFY(run.control<QRadioButton>("optno")->isChecked() && !run.tempo()->isActive());
-        QCOMPARE(run.program->state().partita, 0);
-        QCOMPARE(run.program->state().atempo, 0);
-        QCOMPARE(run.program->state().secondi, 42);
-    }
-
-    void noAndExitEndTheProgram() {
-        Run run;
-        run.win(3);
-        QPointer<ui::frmgioco> gioco = &run.gioco();
-        click(run.endControl("cmdno"));
-        QCOMPARE(run.quits, 1);
-        QVERIFY(!gioco->tempo()->isActive());
-        QVERIFY(!run.program->gioco() && !run.program->scelta());
-        deleteUnloaded();
-        QVERIFY(!gioco);
-
-        Run exiting;
-        exiting.start(true);
-        exiting.program->showScelta();  // an end window open too
-        click(exiting.control("cmdesci"));
-        QCOMPARE(exiting.quits, 1);
-        QVERIFY(!exiting.program->gioco() && !exiting.program->scelta());
-    }
-
     void titleBarCloseRunsNoHandler() {
-        // The end window: it goes, the game runs on.
+        // The game window: it goes with its timer, and the program runs on
+        // while the end window is open.
         Run run;
-        run.win(61);
-        QVERIFY(!run.scelta()->close());  // the program unloads it itself
-        deleteUnloaded();
-        QVERIFY(!run.scelta());
-        QCOMPARE(run.quits, 0);
-        QCOMPARE(run.lblcont(), QStringLiteral("19"));
-        QCOMPARE(run.program->state().partita, 1);
-        QVERIFY(run.tempo()->isActive());
-
-        // The game window: the program ends only when no window is left.
-        run.clickCell(30);  // a win again
+        run.win(true);
         QTimer* tempo = run.tempo();
         run.gioco().close();
         QVERIFY(!tempo->isActive());
         QVERIFY(!run.program->gioco() && run.scelta() && run.scelta()->isVisible());
         QCOMPARE(run.quits, 0);
-        click(run.endControl("cmdsi"));  // loads the game window again
+        // The end window: it goes, and with no window left the program ends.
+        QVERIFY(!run.scelta()->close());  // the program unloads it itself
         deleteUnloaded();
-        QVERIFY(run.program->gioco() && run.gioco().isVisible() && !run.scelta());
-        QCOMPARE(run.quits, 0);
-        run.gioco().close();
+        QVERIFY(!run.scelta());
         QCOMPARE(run.quits, 1);
-        QVERIFY(!run.program->gioco());
+    }
+
+    void newGamesLeaveNothingBehind() {
+        Run run;
+        int afterFirst = 0;
+        for (int round = 1; round <= 20; ++round) {
+            run.win(round % 2);  // timed and untimed games in turn
+            QPointer<ui::frmgioco> old = &run.gioco();
+            click(run.endControl("cmdsi"));
+            QVERIFY(!old->tempo()->isActive());  // stopped at once, though deleted later
+            deleteUnloaded();
+            QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{&run.gioco()});
+            if (round == 1) afterFirst = objects();
+            QCOMPARE(objects(), afterFirst);
+        }
     }
 };
 
