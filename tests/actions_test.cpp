@@ -19,37 +19,6 @@ TEST(Start, TwoQuickStartsDealDifferentBoards) {
     EXPECT_NE(boards[0], boards[1]);
 }
 
-// A restart deals afresh whatever the board was, the empty cell included.
-TEST(Start, RestartDealsAfreshFromAnyBoard) {
-    Game g;
-    g.playing();
-    g.solvedWithEmptyAt(7);
-    g.w.setMoves("12");
-    g.program.cmdcomincia_Click();
-    expectSoundBoard(g);
-    EXPECT_EQ(g.emptyCell(), cells);
-    EXPECT_EQ(g.w.moves(), "0");
-    EXPECT_TRUE(g.endWindows.empty());
-    EXPECT_EQ(g.program.state().partita, 1);
-}
-
-TEST(Start, ATimedStartRunsTheClockFromZero) {
-    Game g;
-    g.program.optsi_Click();
-    g.w.selectTimed(true);
-    g.program.cmdcomincia_Click();
-    EXPECT_TRUE(g.w.timerEnabled());
-    EXPECT_EQ(g.w.clockText(), "00:00");
-    g.program.tempo_Timer(75);
-    EXPECT_EQ(g.w.clockText(), "01:15");
-    // A restart zeroes the counters but not the label, until the next tick.
-    g.program.cmdcomincia_Click();
-    EXPECT_EQ(g.w.clockText(), "01:15");
-    EXPECT_TRUE(g.w.timerEnabled());
-    g.program.tempo_Timer(1);
-    EXPECT_EQ(g.w.clockText(), "00:01");
-}
-
 TEST(Help, InAGameExchangesRecoloursAndCountsAMove) {
     Game g;
     g.playing();
@@ -67,6 +36,14 @@ TEST(Help, InAGameExchangesRecoloursAndCountsAMove) {
     EXPECT_EQ(g.w.label(7), "31");
     EXPECT_EQ(g.w.faceColour(7), 0x00FFFFu);
     EXPECT_EQ(g.w.moves(), "42");
+}
+
+// Half the difference of screen and window, in twips, even where the screen
+// is the smaller: a window is never pushed back onto it.
+TEST(Load, CentredOnTheScreen) {
+    const WindowPosition wide = centred(12000, 9000, 5535, 7110), small = centred(4800, 3600, 5535, 7110);
+    EXPECT_EQ(std::pair(wide.left, wide.top), std::pair(3232.5f, 945.0f));
+    EXPECT_EQ(std::pair(small.left, small.top), std::pair(-367.5f, -1755.0f));
 }
 
 }  // namespace

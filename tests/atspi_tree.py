@@ -1,11 +1,10 @@
-"""Reads the game window of a running Lastrino from the accessibility bus, as
-a screen reader does, and checks that every control is there by its name,
-role and state; then presses a cell through the bus and follows the move.
-
-Usage: /usr/bin/python3 atspi_tree.py PID SECONDS (Debian's python3-pyatspi).
-Every wait polls against the one deadline, running the bus's events meanwhile
-as a screen reader does; exits 1 with the reason on failure.
-"""
+# Reads the game window of a running Lastrino from the accessibility bus, as
+# a screen reader does, and checks that every control is there by its name,
+# role and state.
+#
+# Usage: /usr/bin/python3 atspi_tree.py PID SECONDS (Debian's python3-pyatspi).
+# Every wait polls against the one deadline, running the bus's events meanwhile
+# as a screen reader does; exits 1 with the reason on failure.
 import sys
 import time
 
@@ -22,8 +21,8 @@ def fail(reason):
 
 
 def pump(seconds):
-    """Runs the bus's events for a while: the programs and names that come
-    and go reach pyatspi's caches only through them."""
+    # Runs the bus's events for a while: the programs and names that come
+    # and go reach pyatspi's caches only through them.
     context = GLib.MainContext.default()
     end = min(deadline, time.monotonic() + seconds)
     while time.monotonic() < end:
@@ -32,7 +31,7 @@ def pump(seconds):
 
 
 def poll(what, find):
-    """Calls find() until it gives something, or fails at the deadline."""
+    # Calls find() until it gives something, or fails at the deadline.
     last = None
     while time.monotonic() < deadline:
         try:
@@ -59,7 +58,7 @@ def game_frame():
 
 
 def controls(node, depth=0):
-    """(role, name, node) of every node below `node`."""
+    # (role, name, node) of every node below `node`.
     out = []
     if depth > 10:
         return out
@@ -77,34 +76,6 @@ def by_name(tree, role, name):
     if len(nodes) != 1:
         fail(f"{len(nodes)} {role} named {name!r}; the tree has {sorted((r, nm) for r, nm, _ in tree)}")
     return nodes[0]
-
-
-def press(node):
-    action = node.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    if "Press" not in names:
-        fail(f"{node.name!r} offers {names}")
-    action.doAction(names.index("Press"))
-
-
-renamed = []  # (where, new name) of every name change the bus announced
-
-
-def on_name_change(event):
-    renamed.append((event.source.description, event.source.name))
-
-
-def run_until(what, done):
-    """Runs the event loop, as a screen reader does, until done() or the deadline."""
-    def check():
-        if done() or time.monotonic() > deadline:
-            pyatspi.Registry.stop()
-            return False
-        return True
-    GLib.timeout_add(100, check)
-    pyatspi.Registry.start()
-    if not done():
-        fail(f"{what} not seen before the deadline; the bus said {renamed}")
 
 
 frame = poll('the frame "Lastrino!"', game_frame)
@@ -139,30 +110,4 @@ for role, name, node in tree:
     if node.getState().contains(pyatspi.STATE_FOCUSABLE) and not name:
         fail(f"a focusable {role} has no name")
 
-pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
-
-# Start a game through the bus: the deal renames the cells.
-start = by_name(tree, "push button", "Comincia")
-press(start)
-run_until('"Ricomincia"', lambda: start.name == "Ricomincia")
-cells = {n.description: n for r, _, n in tree if r == "push button" and n.description.startswith("riga ")}
-if len(cells) != 32:
-    fail(f"{len(cells)} cells say where they stand")
-run_until("the deal", lambda: set(cells) <= {place for place, _ in renamed})
-board = sorted(n.name for n in cells.values())
-if board != sorted([str(t) for t in range(1, 32)] + ["vuota"]):
-    fail(f"after the deal the cells are named {board}")
-
-# Move the tile above the empty cell 32, through the bus.
-cell, empty = cells["riga 7, colonna 4"], cells["riga 8, colonna 4"]
-tile = cell.name
-if not tile.isdigit() or empty.name != "vuota":
-    fail(f"after the deal the last column ends {tile!r}, {empty.name!r}")
-del renamed[:]
-press(cell)
-run_until("the move", lambda: cell.name == "vuota" and empty.name == tile and counter.name == "1")
-# The names moved, announced where they land; the places stayed.
-for change in (("riga 7, colonna 4", "vuota"), ("riga 8, colonna 4", tile)):
-    if change not in renamed:
-        fail(f"{change} was not announced; the bus said {renamed}")
-print(f"ok: {len(tree)} accessible objects in the game window; tile {tile} moved down on the bus")
+print(f"ok: {len(tree)} accessible objects in the game window")

@@ -39,36 +39,5 @@ TEST(Board, MoveRuleOverEveryPairOfCells) {
     }
 }
 
-TEST(Board, BeforeStartAClickOnlyMovesTheFocus) {
-    Game g;
-    g.solvedWithEmptyAt(31);
-    g.w.setFocus("cmdcomincia");
-    g.program.cmd_Click(32);
-    EXPECT_EQ(g.w.label(32), "31");
-    EXPECT_EQ(g.emptyCell(), 31);
-    EXPECT_EQ(g.w.moves(), "0");
-    EXPECT_EQ(g.w.focus(), "cmdsoluzione");
-    EXPECT_EQ(g.helpShown, 0);
-    EXPECT_TRUE(g.endWindows.empty());
-}
-
-TEST(Board, HelpAppearsAtExactly28InPlace) {
-    Game g;
-    g.playing();
-    // Tiles 1 to 27 home, then 29 30 31 28 and the empty cell 32.
-    std::vector<std::string> labels;
-    for (int n = 1; n <= 27; ++n) labels.push_back(tileLabel(n));
-    for (const char* l : {"29", "30", "31", "28", ""}) labels.push_back(l);
-    g.setBoard(labels);
-    g.program.cmd_Click(31);  // 28 into 32: 27 in place
-    EXPECT_EQ(g.helpShown, 0);
-    g.program.cmd_Click(30);  // 31 into 31: 28 in place
-    EXPECT_EQ(g.helpShown, 1);
-    EXPECT_TRUE(g.w.helpVisible());
-    g.program.cmd_Click(1);  // nothing moves, the count runs again
-    EXPECT_EQ(g.helpShown, 2);
-    EXPECT_EQ(g.w.moves(), "2");
-}
-
 }  // namespace
 }  // namespace lastrino::testing

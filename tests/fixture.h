@@ -12,12 +12,7 @@
 namespace lastrino::testing {
 
 struct Game {
-    int helpShown = 0;
-    std::vector<std::string> endWindows;
-    driver::Program program{driver::Events{
-        .helpShown = [this] { ++helpShown; },
-        .endWindowShown = [this](const std::string& m) { endWindows.push_back(m); },
-    }};
+    driver::Program program{driver::Events{}};
     driver::GameWindowInMemory& w = program.frmgioco();
 
     // Lay out a board from 32 labels ("" for the empty cell), coloured as a game would be.

@@ -1,26 +1,25 @@
 #!/usr/bin/env python3
-"""Plays the game's transcripts on a front end and compares what it prints.
-
-A transcript is a session in the text driver's protocol: a line "> TEXT" is a
-command ("\\t" and "\\r" stand for a tab and a carriage return), a line
-"< TEXT" the next line the front end must print, where a final "*" stands for
-any rest of the line; other lines are notes. Those in tests/games/ are played
-on every front end, those in tests/driver/ on the driver alone.
-
-The real windows are played through a player (an adapter of the same
-protocol) that clicks their controls and reads them back. They show less than
-the driver, so for them a transcript is read with these differences:
-- a command the driver refuses is left out: a hidden or disabled control
-  cannot be clicked, and the windows have nothing to refuse;
-- "event help-shown" is not printed: Help's being shown is read by "show";
-- "show" leaves out partita, atempo and timer, which no window shows, and
-  while an end window is open the focus is on its "Sì" (cmdsi);
-- the commands come with their words one space apart.
-
-    transcript.py driver|windows PLAYER [ARG...]
-starts the player once per transcript, with the commands on its standard
-input, and wants it to end with status 0.
-"""
+# Plays the game's transcripts on a front end and compares what it prints.
+#
+# A transcript is a session in the text driver's protocol: a line "> TEXT" is a
+# command ("\t" and "\r" stand for a tab and a carriage return), a line
+# "< TEXT" the next line the front end must print, where a final "*" stands for
+# any rest of the line; other lines are notes. Those in tests/games/ are played
+# on every front end, those in tests/driver/ on the driver alone.
+#
+# The real windows are played through a player (an adapter of the same
+# protocol) that clicks their controls and reads them back. They show less than
+# the driver, so for them a transcript is read with these differences:
+# - a command the driver refuses is left out: a hidden or disabled control
+#   cannot be clicked, and the windows have nothing to refuse;
+# - "event help-shown" is not printed: Help's being shown is read by "show";
+# - "show" leaves out partita, atempo and timer, which no window shows, and
+#   while an end window is open the focus is on its "Sì" (cmdsi);
+# - the commands come with their words one space apart.
+#
+#     transcript.py driver|windows PLAYER [ARG...]
+# starts the player once per transcript, with the commands on its standard
+# input, and wants it to end with status 0.
 import re
 import subprocess
 import sys

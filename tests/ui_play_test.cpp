@@ -1,5 +1,6 @@
-// What the transcripts cannot say of the Qt windows: play by keyboard, the
-// title bars' close buttons, and new games that leave nothing behind.
+// What the transcripts cannot say of the Qt windows: play by keyboard and
+// what a screen reader hears of it, the title bars' close buttons, and new
+// games that leave nothing behind.
 #include "ui_fixture.h"
 
 using namespace lastrino;
@@ -30,10 +31,14 @@ private slots:
         run.scriptDealInOrder();
         key(Qt::Key_Space);  // Start has the focus
         QCOMPARE(run.cell(30)->text(), QStringLiteral("31"));
+        QCOMPARE(run.control("cmdcomincia")->accessibleName(), QStringLiteral("Ricomincia"));
         for (int i = 0; i < 2 + 28; ++i) key(Qt::Key_Tab);  // Solution, Exit, cells 1 to 28
         QCOMPARE(focused(), run.cell(28));
         key(Qt::Key_Return);  // 28 down into 32
         QCOMPARE(run.cell(32)->text(), QStringLiteral("28"));
+        // A screen reader hears the cells by their new tiles.
+        QCOMPARE(run.cell(32)->accessibleName(), QStringLiteral("28"));
+        QCOMPARE(run.cell(28)->accessibleName(), QStringLiteral("vuota"));
         QCOMPARE(focused(), run.control("cmdsoluzione"));
         run.cell(32)->setFocus(Qt::TabFocusReason);
         key(Qt::Key_Enter);  // keypad Enter: back up
