@@ -19,25 +19,6 @@ TEST(Start, TwoQuickStartsDealDifferentBoards) {
     EXPECT_NE(boards[0], boards[1]);
 }
 
-TEST(Help, InAGameExchangesRecoloursAndCountsAMove) {
-    Game g;
-    g.playing();
-    std::vector<std::string> labels;
-    for (int n = 1; n <= cells; ++n) labels.push_back(tileLabel(n));
-    labels[6] = "30";   // cell 7
-    labels[29] = "";    // cell 30 empty
-    labels[31] = "31";  // cell 32
-    labels[30] = "7";   // cell 31
-    g.setBoard(labels);
-    g.w.setMoves("41");
-    g.program.cmdaiuto_Click();
-    EXPECT_EQ(g.w.label(32), "30");
-    EXPECT_EQ(g.w.faceColour(32), 0xFF8080u);
-    EXPECT_EQ(g.w.label(7), "31");
-    EXPECT_EQ(g.w.faceColour(7), 0x00FFFFu);
-    EXPECT_EQ(g.w.moves(), "42");
-}
-
 // Half the difference of screen and window, in twips, even where the screen
 // is the smaller: a window is never pushed back onto it.
 TEST(Load, CentredOnTheScreen) {
