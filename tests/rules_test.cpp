@@ -1,0 +1,90 @@
+// The rules on a program whose windows are in memory. Most of the rules are
+// checked through the transcripts (tests/games, tests/driver); here are
+// what a transcript cannot say in a few lines.
+#include "driver/program.h"
+#include "logic/actions.h"
+#include "logic/board.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace lastrino::testing {
+namespace {
+
+struct Game {
+    driver::Program program{driver::Events{}};
+    driver::GameWindowInMemory& w = program.frmgioco();
+
+    // A game in progress on the solved board, its empty cell swapped onto `empty`.
+    void playingWithEmptyAt(int empty) {
+        program.cmdcomincia_Click();
+        for (int n = 1; n <= cells; ++n) {
+            w.setLabel(n, n == empty ? "" : n == cells ? tileLabel(empty) : tileLabel(n));
+            w.setFaceColour(n, colvuoto);
+        }
+        colori(w);
+    }
+    int emptyCell() const {
+        for (int n = 1; n <= cells; ++n)
+            if (w.faceColour(n) == colvuoto) return n;
+        return 0;
+    }
+};
+
+// Every pair of clicked cell and empty cell: a tile moves exactly when the
+// empty cell is four away (up or down) or one away, across a row's end too,
+// except from cell 29 back to cell 28.
+TEST(Board, MoveRuleOverEveryPairOfCells) {
+    for (int empty = 1; empty <= cells; ++empty) {
+        for (int index = 1; index <= cells; ++index) {
+            Game g;
+            g.playingWithEmptyAt(empty);
+            const std::string tile = g.w.label(index);
+            const Colour colour = g.w.faceColour(index);
+            g.program.cmd_Click(index);
+
+            const int d = std::abs(index - empty);
+            const bool moves = index != empty && (d == 4 || (d == 1 && !(index == 29 && empty == 28)));
+            SCOPED_TRACE("click " + std::to_string(index) + " with " + std::to_string(empty) + " empty");
+            if (moves) {
+                EXPECT_EQ(g.w.label(empty), tile);
+                EXPECT_EQ(g.w.faceColour(empty), colour);
+                EXPECT_EQ(g.w.label(index), "");
+                EXPECT_EQ(g.w.faceColour(index), colvuoto);
+                EXPECT_EQ(g.w.moves(), "1");
+            } else {
+                EXPECT_EQ(g.emptyCell(), empty);
+                EXPECT_EQ(g.w.label(index), tile);
+                EXPECT_EQ(g.w.moves(), "0");
+            }
+            EXPECT_EQ(g.w.focus(), "cmdsoluzione");
+        }
+    }
+}
+
+// The real generator, reseeded at each Start: two Starts in quick succession
+// deal different boards.
+TEST(Start, TwoQuickStartsDealDifferentBoards) {
+    Game g;
+    std::vector<std::string> boards[2];
+    for (auto& board : boards) {
+        g.program.cmdcomincia_Click();
+        for (int n = 1; n <= cells; ++n) board.push_back(g.w.label(n));
+    }
+    EXPECT_NE(boards[0], boards[1]);
+}
+
+// Half the difference of screen and window, in twips, even where the screen
+// is the smaller: a window is never pushed back onto it.
+TEST(Load, CentredOnTheScreen) {
+    const WindowPosition wide = centred(12000, 9000, 5535, 7110), small = centred(4800, 3600, 5535, 7110);
+    EXPECT_EQ(std::pair(wide.left, wide.top), std::pair(3232.5f, 945.0f));
+    EXPECT_EQ(std::pair(small.left, small.top), std::pair(-367.5f, -1755.0f));
+}
+
+}  // namespace
+}  // namespace lastrino::testing
