@@ -1,7 +1,10 @@
 // The real Qt windows played from the text driver's commands, for
-// tests/transcript.py: each command is a mouse click or timer periods on the
-// windows, and "show" reads the widgets back.
+// tests/transcript.py: each command is a mouse click, a key or timer periods
+// on the windows, and "show" reads the widgets back.
 #include "ui_fixture.h"
+
+#include <QAbstractButton>
+#include <QKeySequence>
 
 #include <cstdio>
 #include <iostream>
@@ -10,6 +13,20 @@ using namespace lastrino;
 using namespace lastrino::testing;
 
 namespace {
+
+// The window in front: the end window when it is open.
+QWidget* front(const Run& run) { return run.scelta() ? static_cast<QWidget*>(run.scelta()) : &run.gioco(); }
+
+// A key where the focus is, once the window in front is active. A shortcut
+// presses its button and lets it go a moment later: that is waited for.
+bool press(const Run& run, const QString& name) {
+    if (!QTest::qWaitForWindowActive(front(run))) return false;
+    const QKeyCombination k = QKeySequence::fromString(name)[0];
+    QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
+    for (auto* b : front(run)->findChildren<QAbstractButton*>())
+        while (b->isDown()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return true;
+}
 
 void show(const Run& run) {
     std::printf("board");
@@ -21,8 +38,7 @@ void show(const Run& run) {
         else
             std::printf("#%08X", face);
     }
-    // The focus within the window in front: the end window when it is open.
-    const QWidget* focus = (run.scelta() ? static_cast<QWidget*>(run.scelta()) : &run.gioco())->focusWidget();
+    const QWidget* focus = front(run)->focusWidget();
     std::printf("\nmoves %s\nclock %s\noptions %s %s\nhelp %s\ntooltip %s\nfocus %s\nend-window %s\n",
                 qPrintable(run.lblcont()), qPrintable(run.lbltime()),
                 run.control<QRadioButton>("optsi")->isChecked() ? "si" : "no",
@@ -53,6 +69,11 @@ int main(int argc, char** argv) {
         else if (command == u"end") click(run.endControl(arg == u"si" ? "cmdsi" : "cmdno"));
         else if (command == u"rand") for (const QString& x : w.mid(1)) run.random->push(x.toDouble());
         else if (command == u"show") show(run);
+        else if (command == u"key") {
+            if (!press(run, arg)) return std::fprintf(stderr, "no active window\n"), 1;
+        }
+        else if (command == u"focus") std::printf("focus %s\n", qPrintable(front(run)->focusWidget()->objectName()));
+        else if (command == u"close") run.gioco().close();
         else if (command == u"quit") break;
         else return std::fprintf(stderr, "unknown command %s\n", line.c_str()), 1;
         if (run.scelta() && run.scelta() != reported) {

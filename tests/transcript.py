@@ -5,11 +5,16 @@
 # command ("\t" and "\r" stand for a tab and a carriage return), a line
 # "< TEXT" the next line the front end must print, where a final "*" stands for
 # any rest of the line; other lines are notes. Those in tests/games/ are played
-# on every front end, those in tests/driver/ on the driver alone.
+# on every front end, those in tests/driver/ on the driver alone, and those in
+# tests/windowed/ on the windows alone, with three more commands: "key K" (a
+# key pressed where the focus is: Tab, Shift+Tab, Left, Right, Space, Return,
+# Enter on the keypad, or Alt and a letter), "focus" (prints "focus NAME") and
+# "close" (the game window's title bar).
 #
 # The real windows are played through a player (an adapter of the same
 # protocol) that clicks their controls and reads them back. They show less than
-# the driver, so for them a transcript is read with these differences:
+# the driver, so for them a transcript of tests/games is read with these
+# differences:
 # - a command the driver refuses is left out: a hidden or disabled control
 #   cannot be clicked, and the windows have nothing to refuse;
 # - "event help-shown" is not printed: Help's being shown is read by "show";
@@ -30,7 +35,7 @@ HIDDEN = ("partita ", "atempo ", "timer ")
 
 
 def transcripts(kind):
-    dirs = ["games"] + (["driver"] if kind == "driver" else [])
+    dirs = ["games", "driver" if kind == "driver" else "windowed"]
     return sorted(p for d in dirs for p in (HERE / d).glob("*.txt"))
 
 
@@ -42,7 +47,7 @@ def session(path, windows):
             steps.append([line[2:].replace("\\t", "\t").replace("\\r", "\r"), []])
         elif line.startswith("< "):
             steps[-1][1].append(line[2:])
-    if not windows:
+    if not windows or Path(path).parent.name == "windowed":
         return [c for c, _ in steps], [e for _, out in steps for e in out]
     commands, expected = [], []
     for command, out in steps:

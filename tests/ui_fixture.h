@@ -22,8 +22,6 @@
 namespace lastrino::testing {
 
 inline QColor rgb(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
-inline QWidget* focused() { return QApplication::focusWidget(); }
-inline void key(int k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(focused(), Qt::Key(k), mods); }
 inline void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
 // Windows unloaded by a handler go once the handler's event is done.
 inline void deleteUnloaded() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
