@@ -4,6 +4,7 @@
 #include "ui_fixture.h"
 
 #include <QAbstractButton>
+#include <QFontInfo>
 #include <QKeySequence>
 
 #include <cstdio>
@@ -26,6 +27,31 @@ bool press(const Run& run, const QString& name) {
     for (auto* b : front(run)->findChildren<QAbstractButton*>())
         while (b->isDown()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return true;
+}
+
+// The window in front and its controls, in the columns of tests/windows.txt:
+// places in device-independent pixels, colours as 0xBBGGRR, fonts as drawn.
+void look(const Run& run) {
+    QWidget* window = front(run);
+    const auto bgr = [](const QColor& c) { return QString::asprintf("0x%06X", c.blue() << 16 | c.green() << 8 | c.red()); };
+    std::printf("%s | - | - | 0 | 0 | %d | %d | %s | %s | - | - | - | 1\n", qPrintable(window->objectName()), window->width(),
+                window->height(), qPrintable(window->windowTitle()), qPrintable(bgr(window->palette().window().color())));
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty()) continue;
+        QString caption, back = bgr(w->palette().window().color());
+        if (auto* b = qobject_cast<ui::FaceButton*>(w)) caption = b->text(), back = QString::asprintf("0x%06X", b->face());
+        else if (auto* f = qobject_cast<ui::Frame*>(w)) caption = f->caption();
+        else if (auto* l = qobject_cast<QLabel*>(w)) caption = l->text();
+        else if (auto* o = qobject_cast<QRadioButton*>(w)) caption = o->text();
+        else if (auto* sh = qobject_cast<ui::Shape*>(w)) back = QString::asprintf("0x%06X", sh->outline());
+        const QFontInfo font(w->font());
+        std::printf("%s | %s | %s | %d | %d | %d | %d | %s | %s | %s | %s/%d/%d | %s | %d\n", qPrintable(window->objectName()),
+                    qPrintable(w->objectName()), qPrintable(w->parentWidget() == window ? QStringLiteral("-") : w->parentWidget()->objectName()),
+                    w->x(), w->y(), w->width(), w->height(), qPrintable(caption.isEmpty() ? QStringLiteral("-") : caption),
+                    qPrintable(back), qPrintable(bgr(w->palette().windowText().color())), qPrintable(font.family()),
+                    w->font().pixelSize(), font.bold() ? 700 : 400, qPrintable(w->toolTip().isEmpty() ? QStringLiteral("-") : w->toolTip()),
+                    w->isVisibleTo(window));
+    }
 }
 
 void show(const Run& run) {
@@ -74,6 +100,7 @@ int main(int argc, char** argv) {
         }
         else if (command == u"focus") std::printf("focus %s\n", qPrintable(front(run)->focusWidget()->objectName()));
         else if (command == u"close") run.gioco().close();
+        else if (command == u"look") look(run);
         else if (command == u"quit") break;
         else return std::fprintf(stderr, "unknown command %s\n", line.c_str()), 1;
         if (run.scelta() && run.scelta() != reported) {

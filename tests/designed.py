@@ -1,0 +1,58 @@
+#!/usr/bin/env python3
+# Compares both windows, as a front end shows them, with tests/windows.txt,
+# the windows as designed. The front end's player (see transcript.py) answers
+# "look" with the window in front and its controls in that table's columns,
+# but for places in pixels at 96 dpi, and fonts as drawn: Liberation Sans for
+# "MS Sans Serif", Comic Neue for "Comic Sans MS", sized in pixels. A "-" in
+# the table leaves a column unchecked, but for the tooltip, where it is none;
+# the tab order is the keyboard transcript's to check.
+#     designed.py PLAYER [ARG...]
+import subprocess
+import sys
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+FACES = {"MS Sans Serif": "Liberation Sans", "Comic Sans MS": "Comic Neue"}
+# Looked at once loaded, and once won (in order where the player can deal so).
+DEAL = "rand " + " ".join(f"{(k + 0.5) / 31:.6f}" for k in range(31))
+SESSION = ["look", DEAL, "start", "click 28", "click 32", "help", "look"]
+
+
+def drawn(row):
+    # A row of the table as the front end should show it.
+    row[3:7] = [str(int(t) // 15) for t in row[3:7]]
+    if row[10] != "-":
+        face, points, weight = row[10].split("/")
+        row[10] = f"{FACES[face]}/{round(float(points) * 96 / 72)}/{weight}"
+    return row
+
+
+def designed():
+    lines = (HERE / "windows.txt").read_text(encoding="utf-8").splitlines()
+    rows = [[f.strip() for f in line.split("|")] for line in lines if line.startswith("frm")]
+    # The 32 cells, which the table describes in words.
+    rows += [["frmgioco", f"cmd{n}", "-", str(480 + 600 * ((n - 1) % 4)), str(1680 + 600 * ((n - 1) // 4)), "615",
+              "615", str(n) if n < 32 else "-", "-", "-", "MS Sans Serif/18/400", "-", "1", "-"] for n in range(1, 33)]
+    return [drawn(row) for row in rows]
+
+
+def main():
+    run = subprocess.run(sys.argv[1:], input="".join(c + "\n" for c in SESSION), capture_output=True, text=True,
+                         timeout=120)
+    looked = {tuple(f[:2]): f for f in ([f.strip() for f in line.split("|")] for line in run.stdout.splitlines())
+              if f[0].startswith("frm")}
+    problems = [] if run.returncode == 0 else [f"the player ended with status {run.returncode}: {run.stderr}"]
+    for want in designed():
+        got = looked.get(tuple(want[:2]))
+        if got is None:
+            problems.append(f"{want[0]} {want[1]}: not shown")
+            continue
+        for column, (w, g) in enumerate(zip(want[2:13], got[2:13]), start=2):
+            if g != w and (w != "-" or column == 11):
+                problems.append(f"{want[0]} {want[1]} column {column + 1}: shows {g!r}, designed {w!r}")
+    print("\n".join(problems) or f"ok: {len(looked)} controls as designed")
+    sys.exit(1 if problems else 0)
+
+
+if __name__ == "__main__":
+    main()
