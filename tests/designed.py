@@ -36,22 +36,29 @@ def designed():
     return [drawn(row) for row in rows]
 
 
-def main():
-    run = subprocess.run(sys.argv[1:], input="".join(c + "\n" for c in SESSION), capture_output=True, text=True,
-                         timeout=120)
-    looked = {tuple(f[:2]): f for f in ([f.strip() for f in line.split("|")] for line in run.stdout.splitlines())
-              if f[0].startswith("frm")}
-    problems = [] if run.returncode == 0 else [f"the player ended with status {run.returncode}: {run.stderr}"]
+def problems(printed):
+    # What the player printed for SESSION unlike the design.
+    looked = {tuple(f[:2]): f for f in ([f.strip() for f in line.split("|")] for line in printed) if f[0].startswith("frm")}
+    found = []
     for want in designed():
         got = looked.get(tuple(want[:2]))
         if got is None:
-            problems.append(f"{want[0]} {want[1]}: not shown")
+            found.append(f"{want[0]} {want[1]}: not shown")
             continue
         for column, (w, g) in enumerate(zip(want[2:13], got[2:13]), start=2):
             if g != w and (w != "-" or column == 11):
-                problems.append(f"{want[0]} {want[1]} column {column + 1}: shows {g!r}, designed {w!r}")
-    print("\n".join(problems) or f"ok: {len(looked)} controls as designed")
-    sys.exit(1 if problems else 0)
+                found.append(f"{want[0]} {want[1]} column {column + 1}: shows {g!r}, designed {w!r}")
+    return found
+
+
+def main():
+    run = subprocess.run(sys.argv[1:], input="".join(c + "\n" for c in SESSION), capture_output=True, text=True,
+                         timeout=120)
+    found = problems(run.stdout.splitlines())
+    if run.returncode != 0:
+        found.append(f"the player ended with status {run.returncode}: {run.stderr}")
+    print("\n".join(found) or "ok: both windows as designed")
+    sys.exit(1 if found else 0)
 
 
 if __name__ == "__main__":
