@@ -1,7 +1,8 @@
-// Both windows at load, and as painted, beside what tests/designed.py checks
-// of them. CTest runs it at scale 1 and again at QT_SCALE_FACTOR=2, where the
-// layout stays in device-independent pixels and the artwork is drawn with
-// twice the pixels.
+// What the transcripts and tests/designed.py cannot say of the Qt windows:
+// both windows at load and as painted, what a screen reader hears, and new
+// games that leave nothing behind. CTest runs it at scale 1 and again at
+// QT_SCALE_FACTOR=2, where the layout stays in device-independent pixels and
+// the artwork is drawn with twice the pixels.
 #include "ui_fixture.h"
 
 #include <QScreen>
@@ -31,12 +32,24 @@ void checkWindow(QWidget& window) {
     QCOMPARE(window.grab().size(), window.size() * window.devicePixelRatio());
 }
 
+// Every object the application and its top-level widgets hold.
+int objectsBelow(const QObject* o) {
+    int n = 1;
+    for (const QObject* child : o->children()) n += objectsBelow(child);
+    return n;
+}
+int objects() {
+    int n = objectsBelow(qApp);
+    for (const QWidget* w : QApplication::topLevelWidgets()) n += objectsBelow(w);
+    return n;
+}
+
 // A pixel of a grabbed window, at a place given in device-independent pixels.
 QColor pixel(const QImage& image, int x, int y) { return image.pixelColor(QPoint(x, y) * image.devicePixelRatio()); }
 
 }  // namespace
 
-class LayoutTest : public QObject {
+class WindowsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
@@ -92,7 +105,33 @@ private slots:
             QVERIFY2(mixed > blocks / 20, name);
         }
     }
+
+    // What a screen reader hears of Start and of the cells after a move.
+    void namesFollowTheGame() {
+        Run run;
+        run.scriptDealInOrder();
+        click(run.control("cmdcomincia"));
+        QCOMPARE(run.control("cmdcomincia")->accessibleName(), QStringLiteral("Ricomincia"));
+        run.clickCell(28);
+        QCOMPARE(run.cell(32)->accessibleName(), QStringLiteral("28"));
+        QCOMPARE(run.cell(28)->accessibleName(), QStringLiteral("vuota"));
+    }
+
+    void newGamesLeaveNothingBehind() {
+        Run run;
+        int afterFirst = 0;
+        for (int round = 1; round <= 20; ++round) {
+            run.win(round % 2);  // timed and untimed games in turn
+            QPointer<ui::frmgioco> old = &run.gioco();
+            click(run.endControl("cmdsi"));
+            QVERIFY(!old->tempo()->isActive());  // stopped at once, though deleted later
+            deleteUnloaded();
+            QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{&run.gioco()});
+            if (round == 1) afterFirst = objects();
+            QCOMPARE(objects(), afterFirst);
+        }
+    }
 };
 
-QTEST_MAIN(LayoutTest)
-#include "ui_layout_test.moc"
+QTEST_MAIN(WindowsTest)
+#include "ui_test.moc"
