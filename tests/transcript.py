@@ -40,7 +40,7 @@ def transcripts(kind):
 
 
 def session(path, windows):
-    """The commands to send and the lines to expect, for the driver or the windows."""
+    # The commands to send and the lines to expect, for the driver or the windows.
     steps = []
     for line in Path(path).read_text(encoding="utf-8").splitlines():
         if line.startswith(">"):
@@ -63,7 +63,7 @@ def session(path, windows):
 
 
 def differences(printed, expected):
-    """What the front end printed unlike the transcript, line by line."""
+    # What the front end printed unlike the transcript, line by line.
     problems = []
     for i, (got, want) in enumerate(zip(printed, expected)):
         if not (got == want or want.endswith("*") and got.startswith(want[:-1])):
