@@ -24,13 +24,16 @@ document.addEventListener('focusin', e => note(e.target));"""
 # tiles' blue and yellow, E for the button face, else # and the colour.
 SHOW = """
 const $ = id => document.getElementById(id), g = name => $('frmgioco-' + name), end = $('frmscelta');
-const probe = document.body.appendChild(Object.assign(document.createElement('div'), {style: 'background: ButtonFace'}));
+const probe = document.body.appendChild(Object.assign(document.createElement('div'),
+                                                      {style: 'background: ButtonFace'}));
 const faces = {'rgb(128, 128, 255)': 'B', 'rgb(255, 255, 0)': 'Y', [getComputedStyle(probe).backgroundColor]: 'E'};
 probe.remove();
 const face = c => faces[getComputedStyle(c).backgroundColor] || '#' + getComputedStyle(c).backgroundColor;
-return ['board ' + [...document.querySelectorAll('#frmgioco .cell')].map(c => (c.textContent || '_') + face(c)).join(' '),
+const option = g('optsi').checked ? 'si' : g('optno').checked ? 'no' : '-';
+return ['board ' + [...document.querySelectorAll('#frmgioco .cell')].map(c => (c.textContent || '_') + face(c))
+                   .join(' '),
         'moves ' + g('lblcont').textContent, 'clock ' + g('lbltime').textContent,
-        'options ' + (g('optsi').checked ? 'si ' : 'no ') + (g('optsi').disabled ? 'disabled' : 'enabled'),
+        'options ' + option + (g('optsi').disabled ? ' disabled' : ' enabled'),
         'help ' + (getComputedStyle(g('cmdaiuto')).visibility === 'visible' ? 'shown' : 'hidden'),
         'tooltip ' + g('cmdcomincia').title, 'focus ' + ((end || $('frmgioco')).dataset.focus || '-'),
         'end-window ' + (end ? $('frmscelta-lblmess').textContent : '-')];"""
@@ -41,7 +44,8 @@ const end = document.getElementById('frmscelta'), addio = document.getElementByI
 if (end && !end.dataset.seen) out.push('event end-window ' + document.getElementById('frmscelta-lblmess').textContent);
 if (end) end.dataset.seen = 1;
 if (!document.querySelector('.window'))
-  out.push(!addio.hidden && document.activeElement === addio.querySelector('a') ? 'event exit' : 'event exit, no goodbye');
+  out.push(!addio.hidden && document.activeElement === addio.querySelector('a') ? 'event exit'
+           : 'event exit, no goodbye');
 return out;"""
 # What each command clicks, by the words after it.
 CLICKS = {"click": "#frmgioco-cmd{}", "start": "#frmgioco-cmdcomincia", "help": "#frmgioco-cmdaiuto",
@@ -53,7 +57,8 @@ LOOK = """
 const c = arguments[0], e = c.type === 'radio' ? c.parentElement : c, s = getComputedStyle(e);
 const r = e.getBoundingClientRect(), p = e.parentElement.getBoundingClientRect();
 return [[r.left - p.left, r.top - p.top, r.width, r.height], e.classList.contains('shape') ? s.borderTopColor
-        : s.backgroundColor, s.color, [s.fontFamily, s.fontSize, s.fontWeight], (e.querySelector('.legend') || e).textContent];"""
+        : s.backgroundColor, s.color, [s.fontFamily, s.fontSize, s.fontWeight],
+        (e.querySelector('.legend') || e).textContent];"""
 FACES = {"MS Sans Serif": '"Liberation Sans", sans-serif', "Comic Sans MS": '"Comic Neue", sans-serif'}
 
 
