@@ -135,8 +135,12 @@ class ShippedPage(Page):
                           for c in self.browser.find_elements("css selector", "#frmgioco .cell")],
                          [(str(n) if n < 32 else "vuota", f"riga {(n - 1) // 4 + 1}, colonna {(n - 1) % 4 + 1}")
                           for n in range(1, 33)])
-        self.assertEqual([self.el(f"#frmgioco-{c}").accessible_name for c in ("Frame2", "Frame1", "Picture1")],
-                         ["Mosse", "Tempo", "Lastrino!"])
+        names = {"Frame2": "Mosse", "Frame1": "Tempo", "Picture1": "Lastrino!", "Image1": "Tessere"}
+        self.assertEqual({c: self.el(f"#frmgioco-{c}").accessible_name for c in names}, names)
+        # Tab from Start: the cells past the title picture at 28, the selected option, not the hidden Help.
+        cells = [f"frmgioco-cmd{n}" for n in range(1, 33)]
+        self.assertEqual([self.keys(Keys.TAB) for _ in range(36)], ["frmgioco-cmdsoluzione", "frmgioco-cmdesci"]
+                         + cells[:28] + ["frmgioco-Picture1"] + cells[28:] + ["frmgioco-optno"])
         # A favicon, and nothing from anywhere but this page's own server.
         self.assertEqual(self.js("return fetch(document.querySelector('link[rel=icon]').href)"
                                  ".then(r => r.status + ' ' + r.headers.get('content-type'))"), "200 image/svg+xml")
