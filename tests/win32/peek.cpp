@@ -15,8 +15,6 @@
 //   click:TITLE:NAME      a click (BM_CLICK), done when the handler has run
 //   double:TITLE:NAME     a click, then a quick second one as Windows reports
 //                         it: button down, up, double-click, up
-//   timer:N               N ticks of the game window's timer (WM_TIMER 1)
-//   text:TITLE:NAME       the text of one control
 //   close:TITLE           the title bar's close button (WM_CLOSE)
 //   key:VK                a key pressed on the focused control (posted),
 //                         until the focus moves (5 s at most)
@@ -439,11 +437,6 @@ void run(const std::wstring& command) {
         send(c, WM_LBUTTONUP, 0, at);
         send(c, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
         send(c, WM_LBUTTONUP, 0, at);
-    } else if (verb == L"timer") {
-        HWND w = needWindow(gameTitle);
-        for (int i = std::stoi(arg(1)); i > 0; --i) send(w, WM_TIMER, 1, 0);
-    } else if (verb == L"text") {
-        out(text(needControl(arg(1), arg(2))));
     } else if (verb == L"close") {
         PostMessageW(needWindow(arg(1)), WM_CLOSE, 0, 0);
     } else if (verb == L"key" || verb == L"press") {
