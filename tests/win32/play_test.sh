@@ -22,20 +22,16 @@ set_dpi 96
 # 31, each tile in its own colour; Exit ends the program.
 start_game lastrino.exe
 inspect wait:$G >/dev/null || fail "no game window"
-inspect click:$G:cmdcomincia >/dev/null
-dealt=$(inspect controls:$G | grep '^cmd[0-9]')
-tiles=$(sed -n 's/^cmd\([0-9]*\) Button "\([0-9]*\)".* face=\([0-9A-F]*\) .*/\1:\2:\3/p' <<<"$dealt")
-[ "$(cut -d: -f2 <<<"$tiles" | sort -n | paste -sd,)" = ",$(seq -s, 1 31)" ] || fail "dealt: $tiles"
-grep -q '^32::8000000F$' <<<"$tiles" || fail "cell 32 is not empty after the deal"
-while IFS=: read -r cell tile face; do
-    [ -z "$tile" ] && continue
+dealt=$(after board start)
+tiles=$(head -n31 <<<"${dealt// /$'\n'}")
+[ "$(tr -d BY <<<"$tiles" | sort -n | paste -sd,)" = "$(seq -s, 1 31)" ] || fail "dealt: $dealt"
+[ "${dealt##* }" = _E ] || fail "cell 32 is not empty after the deal: $dealt"
+for tile in $(tr -d BY <<<"$tiles"); do
     home=$(((tile - 1) / 4 + (tile - 1) % 4))
-    [ "$face" = "$([ $((home % 2)) = 0 ] && echo 00FF8080 || echo 0000FFFF)" ] || fail "tile $tile is $face"
-    [ "$cell" = "$tile" ] || moved=1
-done <<<"$tiles"
-[ -n "${moved:-}" ] || fail "Start dealt the solved board"
-inspect click:$G:cmdesci >/dev/null || true
-wait_for 20 game_ended || fail "the game is still running after Exit"
+    grep -qx "$tile$([ $((home % 2)) = 0 ] && echo B || echo Y)" <<<"$tiles" || fail "tile $tile: $dealt"
+done
+[ "$(tr -d BY <<<"$tiles" | paste -sd,)" != "$(seq -s, 1 31)" ] || fail "Start dealt the solved board"
+[ "$(inspect play <<<exit)" = "event exit" ] || fail "the game is still running after Exit"
 
 start_game lastrino-scripted.exe
 inspect wait:$G >/dev/null || fail "no game window"
