@@ -38,6 +38,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -200,17 +201,12 @@ std::wstring accessible(HWND w) {
     return s;
 }
 
-RECT clientRect(HWND top, HWND w) {
-    RECT r;
-    GetWindowRect(w, &r);
-    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 // NAME CLASS "TEXT" LEFT,TOP WIDTHxHEIGHT visible|hidden enabled|disabled
 //   [checked] [tabstop] tip="..." acc="..." desc="..."
 std::wstring describe(HWND top, HWND c, const std::wstring& title) {
-    const RECT r = clientRect(top, c);
+    RECT r;
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
     const LONG style = GetWindowLongW(c, GWL_STYLE);
     std::wstring s = nameOf(title, GetDlgCtrlID(c) - 100) + L" " + className(c) + L" \"" + text(c) + L"\" " +
                      std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L" " +
@@ -238,17 +234,8 @@ DWORD gameProcess() {
 
 // Windows counts a process's GDI and USER objects for GetGuiResources; Wine
 // answers 0. There the GDI count is read off the process's own GDI handle
-// table (the PEB points at it; an entry in use has a type), and the USER
-// count is the number of its windows.
-struct GdiEntry {
-    UINT64 object;
-    ULONG owner;
-    USHORT unique;
-    UCHAR type;
-    UCHAR flags;
-    UINT64 user;
-};
-constexpr std::size_t gdiEntries = 0x10000;
+// table (the PEB points at it; an entry of 24 bytes is in use when its
+// type, byte 14, is set), and the USER count is the number of its windows.
 
 unsigned gdiInTable(HANDLE process) {
     PROCESS_BASIC_INFORMATION info{};
@@ -256,12 +243,11 @@ unsigned gdiInTable(HANDLE process) {
     UINT64 table = 0;
     const auto* peb = reinterpret_cast<const char*>(info.PebBaseAddress);
     if (!ReadProcessMemory(process, peb + 0xF8, &table, sizeof table, nullptr) || !table) return 0;
-    std::vector<GdiEntry> entries(gdiEntries);
-    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(),
-                           entries.size() * sizeof(GdiEntry), nullptr))
+    std::vector<char> entries(0x10000 * 24);
+    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr))
         return 0;
     unsigned n = 0;
-    for (const GdiEntry& e : entries) n += e.type != 0;
+    for (std::size_t type = 14; type < entries.size(); type += 24) n += entries[type] != 0;
     return n;
 }
 
@@ -348,9 +334,9 @@ void show() {
 // standard input: clicks are BM_CLICK, a tick is a WM_TIMER, and the game's
 // end is "event exit". The test build deals in order, so "rand" is let be.
 void play() {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(needWindow(gameTitle), &pid);
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, gameProcess());
+    const std::map<std::string, std::wstring> buttons = {
+        {"start", L"cmdcomincia"}, {"help", L"cmdaiuto"}, {"solution", L"cmdsoluzione"}, {"exit", L"cmdesci"}};
     const auto click = [](const std::wstring& title, const std::wstring& name) {
         return send(needControl(title, name), BM_CLICK, 0, 0);
     };
@@ -361,11 +347,8 @@ void play() {
         const std::wstring what = utf16(arg.c_str());
         HWND end = topWindow(endTitle);
         bool answered = true;
-        if (command == "click") answered = click(gameTitle, L"cmd" + what);
-        else if (command == "start") answered = click(gameTitle, L"cmdcomincia");
-        else if (command == "help") answered = click(gameTitle, L"cmdaiuto");
-        else if (command == "solution") answered = click(gameTitle, L"cmdsoluzione");
-        else if (command == "exit") answered = click(gameTitle, L"cmdesci");
+        if (buttons.count(command)) answered = click(gameTitle, buttons.at(command));
+        else if (command == "click") answered = click(gameTitle, L"cmd" + what);
         else if (command == "timed") answered = click(gameTitle, what == L"si" ? L"optsi" : L"optno");
         else if (command == "tick")
             for (int k = arg.empty() ? 1 : std::stoi(arg); k > 0 && answered; --k)
@@ -432,11 +415,8 @@ void run(const std::wstring& command) {
         send(needControl(arg(1), arg(2)), BM_CLICK, 0, 0);
     } else if (verb == L"double") {
         HWND c = needControl(arg(1), arg(2));
-        const LPARAM at = MAKELPARAM(5, 5);
-        send(c, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        send(c, WM_LBUTTONUP, 0, at);
-        send(c, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-        send(c, WM_LBUTTONUP, 0, at);
+        for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            send(c, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
     } else if (verb == L"close") {
         PostMessageW(needWindow(arg(1)), WM_CLOSE, 0, 0);
     } else if (verb == L"key" || verb == L"press") {
