@@ -185,16 +185,13 @@ std::wstring accessible(HWND w) {
     IAccessible* acc = nullptr;
     const HRESULT hr = AccessibleObjectFromWindow(w, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&acc));
     if (FAILED(hr) || !acc) return L"acc=? desc=? " + std::to_wstring(static_cast<unsigned long>(hr));
-    VARIANT self;
-    VariantInit(&self);
+    VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr, desc = nullptr;
-    std::wstring s = L"acc=\"";
-    if (SUCCEEDED(acc->get_accName(self, &name)) && name) s += name;
-    s += L"\" desc=\"";
-    if (SUCCEEDED(acc->get_accDescription(self, &desc)) && desc) s += desc;
-    s += L"\"";
+    acc->get_accName(self, &name);
+    acc->get_accDescription(self, &desc);
+    const std::wstring s = L"acc=\"" + std::wstring(name ? name : L"") + L"\" desc=\"" + (desc ? desc : L"") + L"\"";
     SysFreeString(name);
     SysFreeString(desc);
     acc->Release();
@@ -252,23 +249,18 @@ unsigned gdiInTable(HANDLE process) {
 }
 
 unsigned windowsOf(DWORD pid) {
-    struct Count {
-        DWORD pid;
-        unsigned n;
-    } count{pid, 0};
+    static DWORD of;
+    static unsigned n;
+    of = pid, n = 0;
     EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            auto& c = *reinterpret_cast<Count*>(p);
+        [](HWND w, LPARAM) -> BOOL {
             DWORD owner;
             GetWindowThreadProcessId(w, &owner);
-            if (owner != c.pid) return TRUE;
-            ++c.n;
-            EnumChildWindows(
-                w, [](HWND, LPARAM q) -> BOOL { return ++reinterpret_cast<Count*>(q)->n, TRUE; }, p);
+            if (owner == of) ++n, EnumChildWindows(w, [](HWND, LPARAM) -> BOOL { return ++n, TRUE; }, 0);
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&count));
-    return count.n;
+        0);
+    return n;
 }
 
 // The window that has the keyboard focus in the game's thread.
