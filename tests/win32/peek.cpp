@@ -3,6 +3,9 @@
 //
 //   inspect.exe COMMAND [COMMAND...]      each command one argument, run in order
 //
+//   play                  the text driver's commands from the standard input,
+//                         played on the game as tests/transcript.py wants them
+//                         (see play()), until "quit" or the game's end
 //   wait:TITLE            until a window of that title shows (60 s at most)
 //   gone:TITLE            until no window of that title is left (20 s at most)
 //   window:TITLE          client size and DPI of the window
@@ -12,12 +15,10 @@
 //   click:TITLE:NAME      a click (BM_CLICK), done when the handler has run
 //   double:TITLE:NAME     a click, then a quick second one as Windows reports
 //                         it: button down, up, double-click, up
-//   timer:N               N ticks of the game window's timer (WM_TIMER 1)
 //   close:TITLE           the title bar's close button (WM_CLOSE)
 //   key:VK                a key pressed on the focused control (posted),
 //                         until the focus moves (5 s at most)
 //   press:VK              the same, not waiting for anything
-//   text:TITLE:NAME       the text of one control
 //   pixel:TITLE:X:Y       the colour on screen at a client point, RRGGBB
 //   ink:TITLE:NAME:INSET  the size of what is painted on a control, WxH: the
 //                         box of the pixels unlike its background, inside a
@@ -36,6 +37,9 @@
 #include <cwchar>
 #include <algorithm>
 #include <cstdlib>
+#include <iostream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -120,6 +124,12 @@ std::wstring className(HWND w) {
     return buf;
 }
 
+bool checked(HWND w) {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(w, BM_GETCHECK, 0, 0, SMTO_BLOCK, 5000, &state);
+    return state == BST_CHECKED;
+}
+
 // A little memory in the game's process, for messages that carry pointers.
 class Remote {
 public:
@@ -175,44 +185,32 @@ std::wstring accessible(HWND w) {
     IAccessible* acc = nullptr;
     const HRESULT hr = AccessibleObjectFromWindow(w, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&acc));
     if (FAILED(hr) || !acc) return L"acc=? desc=? " + std::to_wstring(static_cast<unsigned long>(hr));
-    VARIANT self;
-    VariantInit(&self);
+    VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr, desc = nullptr;
-    std::wstring s = L"acc=\"";
-    if (SUCCEEDED(acc->get_accName(self, &name)) && name) s += name;
-    s += L"\" desc=\"";
-    if (SUCCEEDED(acc->get_accDescription(self, &desc)) && desc) s += desc;
-    s += L"\"";
+    acc->get_accName(self, &name);
+    acc->get_accDescription(self, &desc);
+    const std::wstring s = L"acc=\"" + std::wstring(name ? name : L"") + L"\" desc=\"" + (desc ? desc : L"") + L"\"";
     SysFreeString(name);
     SysFreeString(desc);
     acc->Release();
     return s;
 }
 
-RECT clientRect(HWND top, HWND w) {
-    RECT r;
-    GetWindowRect(w, &r);
-    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 // NAME CLASS "TEXT" LEFT,TOP WIDTHxHEIGHT visible|hidden enabled|disabled
 //   [checked] [tabstop] tip="..." acc="..." desc="..."
 std::wstring describe(HWND top, HWND c, const std::wstring& title) {
-    const RECT r = clientRect(top, c);
+    RECT r;
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
     const LONG style = GetWindowLongW(c, GWL_STYLE);
     std::wstring s = nameOf(title, GetDlgCtrlID(c) - 100) + L" " + className(c) + L" \"" + text(c) + L"\" " +
                      std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L" " +
                      std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top);
     s += IsWindowVisible(c) ? L" visible" : L" hidden";
     s += IsWindowEnabled(c) ? L" enabled" : L" disabled";
-    if (className(c) == L"Button" && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON) {
-        DWORD_PTR checked = 0;
-        SendMessageTimeoutW(c, BM_GETCHECK, 0, 0, SMTO_BLOCK, 5000, &checked);
-        if (checked == BST_CHECKED) s += L" checked";
-    }
+    if (className(c) == L"Button" && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON && checked(c)) s += L" checked";
     if (style & WS_TABSTOP) s += L" tabstop";
     // An owner-drawn button keeps its face colour value with it.
     if (className(c) == L"Button" && (style & BS_TYPEMASK) == BS_OWNERDRAW) {
@@ -233,17 +231,8 @@ DWORD gameProcess() {
 
 // Windows counts a process's GDI and USER objects for GetGuiResources; Wine
 // answers 0. There the GDI count is read off the process's own GDI handle
-// table (the PEB points at it; an entry in use has a type), and the USER
-// count is the number of its windows.
-struct GdiEntry {
-    UINT64 object;
-    ULONG owner;
-    USHORT unique;
-    UCHAR type;
-    UCHAR flags;
-    UINT64 user;
-};
-constexpr std::size_t gdiEntries = 0x10000;
+// table (the PEB points at it; an entry of 24 bytes is in use when its
+// type, byte 14, is set), and the USER count is the number of its windows.
 
 unsigned gdiInTable(HANDLE process) {
     PROCESS_BASIC_INFORMATION info{};
@@ -251,33 +240,27 @@ unsigned gdiInTable(HANDLE process) {
     UINT64 table = 0;
     const auto* peb = reinterpret_cast<const char*>(info.PebBaseAddress);
     if (!ReadProcessMemory(process, peb + 0xF8, &table, sizeof table, nullptr) || !table) return 0;
-    std::vector<GdiEntry> entries(gdiEntries);
-    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(),
-                           entries.size() * sizeof(GdiEntry), nullptr))
+    std::vector<char> entries(0x10000 * 24);
+    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr))
         return 0;
     unsigned n = 0;
-    for (const GdiEntry& e : entries) n += e.type != 0;
+    for (std::size_t type = 14; type < entries.size(); type += 24) n += entries[type] != 0;
     return n;
 }
 
 unsigned windowsOf(DWORD pid) {
-    struct Count {
-        DWORD pid;
-        unsigned n;
-    } count{pid, 0};
+    static DWORD of;
+    static unsigned n;
+    of = pid, n = 0;
     EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            auto& c = *reinterpret_cast<Count*>(p);
+        [](HWND w, LPARAM) -> BOOL {
             DWORD owner;
             GetWindowThreadProcessId(w, &owner);
-            if (owner != c.pid) return TRUE;
-            ++c.n;
-            EnumChildWindows(
-                w, [](HWND, LPARAM q) -> BOOL { return ++reinterpret_cast<Count*>(q)->n, TRUE; }, p);
+            if (owner == of) ++n, EnumChildWindows(w, [](HWND, LPARAM) -> BOOL { return ++n, TRUE; }, 0);
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&count));
-    return count.n;
+        0);
+    return n;
 }
 
 // The window that has the keyboard focus in the game's thread.
@@ -289,15 +272,96 @@ HWND focused() {
     return info.hwndFocus;
 }
 
-void send(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+// False when the game did not answer: it has ended, or hangs.
+bool send(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     DWORD_PTR result;
-    SendMessageTimeoutW(w, msg, wp, lp, SMTO_NORMAL, 10000, &result);
+    return SendMessageTimeoutW(w, msg, wp, lp, SMTO_NORMAL, 10000, &result) != 0;
+}
+
+// The focused control's name, or "window" for a window itself, with the
+// window's title; an empty title when nothing has the focus.
+std::pair<std::wstring, std::wstring> focusName() {
+    HWND f = focused();
+    if (!f) return {};
+    HWND owner = GetAncestor(f, GA_ROOT);
+    wchar_t title[64] = L"";
+    GetWindowTextW(owner, title, 64);
+    return {title, owner == f ? L"window" : nameOf(title, GetDlgCtrlID(f) - 100)};
 }
 
 template <class Ready>
 void waitUntil(int seconds, Ready ready, const std::wstring& what) {
     for (ULONGLONG deadline = GetTickCount64() + seconds * 1000ULL; !ready(); Sleep(50))
         if (GetTickCount64() > deadline) fail(L"timed out: " + what);
+}
+
+// What the text driver's "show" prints, less what no window shows (see
+// tests/transcript.py).
+void show() {
+    HWND game = needWindow(gameTitle);
+    const auto control = [](const wchar_t* name) { return needControl(gameTitle, name); };
+    std::wstring board = L"board";
+    for (int n = 1; n <= 32; ++n) {
+        HWND cell = control((L"cmd" + std::to_wstring(n)).c_str());
+        const std::wstring label = text(cell);
+        const auto face = static_cast<unsigned>(GetWindowLongPtrW(cell, GWLP_USERDATA));
+        wchar_t colour[12];
+        swprintf(colour, 12, L"#%08X", face);
+        board += L" " + (label.empty() ? L"_" : label) +
+                 (face == 0xFF8080 ? L"B" : face == 0x00FFFF ? L"Y" : face == 0x8000000F ? L"E" : colour);
+    }
+    out(board);
+    out(L"moves " + text(control(L"lblcont")));
+    out(L"clock " + text(control(L"lbltime")));
+    out(std::wstring(L"options ") + (checked(control(L"optsi")) ? L"si" : L"no") +
+        (IsWindowEnabled(control(L"optsi")) ? L" enabled" : L" disabled"));
+    out(std::wstring(L"help ") + (IsWindowVisible(control(L"cmdaiuto")) ? L"shown" : L"hidden"));
+    out(L"tooltip " + tooltip(game, control(L"cmdcomincia")));
+    const std::wstring focus = focusName().second;
+    out(L"focus " + (focus.empty() || focus == L"window" ? L"-" : focus));
+    out(L"end-window " + (topWindow(endTitle) ? text(needControl(endTitle, L"lblmess")) : L"-"));
+}
+
+// The driver's commands played on the running game, one a line from the
+// standard input: clicks are BM_CLICK, a tick is a WM_TIMER, and the game's
+// end is "event exit". The test build deals in order, so "rand" is let be.
+void play() {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, gameProcess());
+    const std::map<std::string, std::wstring> buttons = {
+        {"start", L"cmdcomincia"}, {"help", L"cmdaiuto"}, {"solution", L"cmdsoluzione"}, {"exit", L"cmdesci"}};
+    const auto click = [](const std::wstring& title, const std::wstring& name) {
+        return send(needControl(title, name), BM_CLICK, 0, 0);
+    };
+    for (std::string line; std::getline(std::cin, line);) {
+        std::istringstream words(line);
+        std::string command, arg;
+        words >> command >> arg;
+        const std::wstring what = utf16(arg.c_str());
+        HWND end = topWindow(endTitle);
+        bool answered = true;
+        if (buttons.count(command)) answered = click(gameTitle, buttons.at(command));
+        else if (command == "click") answered = click(gameTitle, L"cmd" + what);
+        else if (command == "timed") answered = click(gameTitle, what == L"si" ? L"optsi" : L"optno");
+        else if (command == "tick")
+            for (int k = arg.empty() ? 1 : std::stoi(arg); k > 0 && answered; --k)
+                answered = send(needWindow(gameTitle), WM_TIMER, 1, 0);
+        else if (command == "end" && what == L"close") answered = send(needWindow(endTitle), WM_CLOSE, 0, 0);
+        else if (command == "end") {
+            answered = click(endTitle, what == L"si" ? L"cmdsi" : L"cmdno");
+            // Sì leaves its window to go once the click is done.
+            if (answered && what == L"si") waitUntil(20, [&] { return !IsWindow(end); }, L"the end window to go");
+        } else if (command == "show") show();
+        else if (command == "quit") break;
+        else if (command != "rand") fail(L"unknown command " + utf16(line.c_str()));
+        if (!answered || WaitForSingleObject(process, 0) == WAIT_OBJECT_0) {
+            if (WaitForSingleObject(process, 20000) != WAIT_OBJECT_0) fail(L"the game does not answer");
+            out(L"event exit");
+            break;
+        }
+        if (HWND now = topWindow(endTitle); now && now != end)
+            out(L"event end-window " + text(needControl(endTitle, L"lblmess")));
+    }
+    CloseHandle(process);
 }
 
 void run(const std::wstring& command) {
@@ -325,16 +389,8 @@ void run(const std::wstring& command) {
         HWND top = needWindow(arg(1));
         for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) out(describe(top, c, arg(1)));
     } else if (verb == L"focus") {
-        HWND f = focused();
-        if (!f) {
-            out(L"focus none");
-            return;
-        }
-        HWND owner = GetAncestor(f, GA_ROOT);
-        wchar_t title[64] = L"";
-        GetWindowTextW(owner, title, 64);
-        out(L"focus \"" + std::wstring(title) + L"\" " +
-            (owner == f ? L"window" : nameOf(title, GetDlgCtrlID(f) - 100)));
+        const auto [title, name] = focusName();
+        out(name.empty() ? L"focus none" : L"focus \"" + title + L"\" " + name);
     } else if (verb == L"gui") {
         // Counted with every window painted, so no painting is under way.
         for (const wchar_t* title : {gameTitle, endTitle})
@@ -351,14 +407,8 @@ void run(const std::wstring& command) {
         send(needControl(arg(1), arg(2)), BM_CLICK, 0, 0);
     } else if (verb == L"double") {
         HWND c = needControl(arg(1), arg(2));
-        const LPARAM at = MAKELPARAM(5, 5);
-        send(c, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        send(c, WM_LBUTTONUP, 0, at);
-        send(c, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-        send(c, WM_LBUTTONUP, 0, at);
-    } else if (verb == L"timer") {
-        HWND w = needWindow(gameTitle);
-        for (int i = std::stoi(arg(1)); i > 0; --i) send(w, WM_TIMER, 1, 0);
+        for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            send(c, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
     } else if (verb == L"close") {
         PostMessageW(needWindow(arg(1)), WM_CLOSE, 0, 0);
     } else if (verb == L"key" || verb == L"press") {
@@ -368,8 +418,6 @@ void run(const std::wstring& command) {
         PostMessageW(was, WM_KEYDOWN, vk, 1);
         PostMessageW(was, WM_KEYUP, vk, 1 | (1u << 30) | (1u << 31));
         if (verb == L"key") waitUntil(5, [&] { return focused() != was; }, L"the focus to move");
-    } else if (verb == L"text") {
-        out(text(needControl(arg(1), arg(2))));
     } else if (verb == L"ink") {
         HWND c = needControl(arg(1), arg(2));
         RECT r;
@@ -415,6 +463,8 @@ void run(const std::wstring& command) {
         const Remote remote(w);
         remote.write(0, &suggested, sizeof suggested);
         send(w, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote.at(0)));
+    } else if (verb == L"play") {
+        play();
     } else {
         fail(L"unknown command " + command);
     }

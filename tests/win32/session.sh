@@ -92,14 +92,8 @@ inspect() {
 expect() {
     local want=$1 got
     shift
-    got=$(inspect "$@") || fail "inspect $*: $got"
+    got=$(inspect "$@" | ${order:-cat}) || fail "inspect $*: $got"
+    want=$(${order:-cat} <<<"$want")
     [ "$got" = "$want" ] || fail "inspect $*:"$'\n'"$(diff <(echo "$want") <(echo "$got"))"
 }
-expect_set() {
-    local want=$1 got
-    shift
-    got=$(inspect "$@") || fail "inspect $*: $got"
-    got=$(sort <<<"$got")
-    want=$(sort <<<"$want")
-    [ "$got" = "$want" ] || fail "inspect $*:"$'\n'"$(diff <(echo "$want") <(echo "$got"))"
-}
+expect_set() { order=sort expect "$@"; }
