@@ -4,9 +4,11 @@
 #include "driver/program.h"
 #include "logic/actions.h"
 #include "logic/board.h"
+#include "logic/random.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -76,6 +78,15 @@ TEST(Start, TwoQuickStartsDealDifferentBoards) {
         for (int n = 1; n <= cells; ++n) board.push_back(g.w.label(n));
     }
     EXPECT_NE(boards[0], boards[1]);
+}
+
+// The real generator's draws stay below 1, which would deal onto cell 32.
+TEST(Start, DrawsAreBelowOne) {
+    ClockRandom random;
+    double most = 0;
+    for (int i = 0; i < 100000; ++i) most = std::max(most, random.next());
+    EXPECT_GE(most, 0.99);
+    EXPECT_LT(most, 1.0);
 }
 
 // Half the difference of screen and window, in twips, even where the screen
