@@ -34,7 +34,7 @@ if [ "${1:-}" = "--inside" ]; then
     "$game" &
     game_pid=$!
     # Debian's python with pyatspi, not whatever python3 comes first on PATH.
-    timeout 60 /usr/bin/python3 "$here/atspi_tree.py" "$game_pid" 45
+    timeout 60 /usr/bin/python3 "$here/atspi_tree.py" "$game_pid" 45 "$here/atspi_tree.txt"
     # As the X server sees it: a fixed 369 x 474 client area, titled; and a
     # click on Esci ends the program with status 0.
     x=$(xwininfo -name 'Lastrino!')
