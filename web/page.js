@@ -35,12 +35,10 @@ var Module = {
     if (e.target.type === "radio" && e.target.checked) send(e.target);
   });
 
-  // Alt+S presses "&Soluzione" in the game window and "&Sì" in the end window:
-  // the access keys of the window that has the focus.
   // The window's tab stops in order: the elements are in tab order, and an
   // option group is one stop, its selected option.
-  const stops = w => [...w.querySelectorAll(".client [data-control]")].filter(
-    c => c.tabIndex >= 0 && !c.disabled && (c.type !== "radio" || c.checked) && getComputedStyle(c).visibility === "visible");
+  const stops = w => [...w.querySelectorAll(".client [data-control]")].filter(c => c.tabIndex >= 0 && !c.disabled
+    && (c.type !== "radio" || c.checked) && getComputedStyle(c).visibility === "visible");
   document.addEventListener("keydown", e => {
     if (e.key !== "Tab" || e.altKey || e.ctrlKey || e.metaKey) return;
     const w = windowOf(document.activeElement) || front();
@@ -51,6 +49,8 @@ var Module = {
     order[i < 0 ? (e.shiftKey ? n - 1 : 0) : (i + (e.shiftKey ? n - 1 : 1)) % n].focus();
   });
 
+  // Alt+S presses "&Soluzione" in the game window and "&Sì" in the end window:
+  // the access keys of the window that has the focus.
   document.addEventListener("keydown", e => {
     if (!e.altKey || e.ctrlKey || e.metaKey || e.key.length !== 1) return;
     const w = windowOf(document.activeElement) || front();
