@@ -214,7 +214,7 @@ void centreAndRaise(const Window& w) {
 
 void unload(Window& w) {
     if (w.frame.isNull()) return;
-    w.frame.call<void>("remove");
+    val::module_property("unload")(w.frame);
     w.frame = w.client = val::null();
     w.controls.clear();
 }
