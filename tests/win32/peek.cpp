@@ -31,21 +31,33 @@ namespace {
 const wchar_t* const gameTitle = L"Lastrino!";
 const wchar_t* const endTitle = L"Un'altra partita?";
 
-std::wstring nameOf(HWND top, int id) {
-    wchar_t title[64] = L"";
-    GetWindowTextW(top, title, 64);
-    const int tab = id - 100;
-    if (title == std::wstring(endTitle)) {
-        const wchar_t* names[] = {L"Picture1", L"lblmess", L"Label2", L"cmdsi", L"cmdno"};
-        return tab >= 0 && tab < 5 ? names[tab] : L"?";
+HWND topWindow(const wchar_t* title) {
+    HWND w = FindWindowW(L"LastrinoForm", title);
+    return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+// The design's names of a window's controls, by tab index.
+std::vector<std::wstring> names(HWND top) {
+    if (top && top == topWindow(endTitle)) return {L"Picture1", L"lblmess", L"Label2", L"cmdsi", L"cmdno"};
+    std::vector<std::wstring> n = {L"cmdcomincia", L"cmdsoluzione", L"cmdesci"};
+    for (int cell = 1; cell <= 32; ++cell) {
+        n.push_back(L"cmd" + std::to_wstring(cell));
+        if (cell == 28) n.insert(n.end(), {L"Label1", L"Picture1"});
     }
-    if (tab >= 3 && tab <= 30) return L"cmd" + std::to_wstring(tab - 2);
-    if (tab >= 33 && tab <= 36) return L"cmd" + std::to_wstring(tab - 4);
-    const wchar_t* names[] = {L"cmdcomincia", L"cmdsoluzione", L"cmdesci"};
-    if (tab >= 0 && tab < 3) return names[tab];
-    const wchar_t* rest[] = {L"Label1", L"Picture1", L"", L"", L"", L"", L"Frame1", L"Frame2",
-                             L"lblcont", L"lbltime", L"optsi", L"optno", L"cmdaiuto"};
-    return tab >= 31 && tab <= 43 ? rest[tab - 31] : L"?";
+    n.insert(n.end(), {L"Frame1", L"Frame2", L"lblcont", L"lbltime", L"optsi", L"optno", L"cmdaiuto"});
+    return n;
+}
+
+std::wstring nameOf(HWND top, HWND c) {
+    const auto n = names(top);
+    const auto tab = static_cast<std::size_t>(GetDlgCtrlID(c) - 100);
+    return tab < n.size() ? n[tab] : L"?";
+}
+
+HWND control(HWND top, const std::wstring& name) {
+    const auto n = names(top);
+    const auto at = std::find(n.begin(), n.end(), name);
+    return top && at != n.end() ? GetDlgItem(top, 100 + static_cast<int>(at - n.begin())) : nullptr;
 }
 
 void out(const std::wstring& line) {
@@ -61,35 +73,17 @@ void out(const std::wstring& line) {
     std::exit(1);
 }
 
-HWND topWindow(const wchar_t* title) {
-    HWND w = FindWindowW(L"LastrinoForm", title);
-    return w && IsWindowVisible(w) ? w : nullptr;
-}
-
 // The window in front: the end window when it is open.
 HWND front() {
     HWND w = topWindow(endTitle);
     return w ? w : topWindow(gameTitle);
 }
 
-HWND control(HWND top, const std::wstring& name) {
-    for (int id = 100; top && id < 144; ++id)
-        if (nameOf(top, id) == name)
-            return GetDlgItem(top, id);
-    return nullptr;
-}
-
+// As the window manager keeps it: no message to the game.
 std::wstring text(HWND w) {
     wchar_t buf[256] = L"";
-    DWORD_PTR n = 0;
-    SendMessageTimeoutW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buf), SMTO_BLOCK, 5000, &n);
+    GetWindowTextW(w, buf, 256);
     return buf;
-}
-
-bool checked(HWND w) {
-    DWORD_PTR state = 0;
-    SendMessageTimeoutW(w, BM_GETCHECK, 0, 0, SMTO_BLOCK, 5000, &state);
-    return state == BST_CHECKED;
 }
 
 std::wstring hex(unsigned value, const wchar_t* format) {
@@ -102,16 +96,13 @@ std::wstring hex(unsigned value, const wchar_t* format) {
 // called by its tooltip.
 std::wstring spoken(HWND w) {
     IAccessible* acc = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(w, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&acc))))
-        return L"?";
+    BSTR name = nullptr;
     VARIANT self{};
     self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    acc->get_accName(self, &name);
-    std::wstring s = name ? name : L"";
+    if (SUCCEEDED(AccessibleObjectFromWindow(w, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&acc))))
+        acc->get_accName(self, &name), acc->Release();
+    const std::wstring s = name ? name : L"?";
     SysFreeString(name);
-    acc->Release();
     return s;
 }
 
@@ -125,7 +116,7 @@ HWND focused() {
 
 std::wstring focusName() {
     HWND f = focused();
-    return f && GetParent(f) ? nameOf(GetParent(f), GetDlgCtrlID(f)) : L"-";
+    return f && GetParent(f) ? nameOf(GetParent(f), f) : L"-";
 }
 
 HANDLE process;  // the game's, once its window is seen
@@ -156,7 +147,7 @@ std::vector<std::wstring> state() {
     }
     HWND optsi = control(game, L"optsi");
     return {board, L"moves " + text(control(game, L"lblcont")), L"clock " + text(control(game, L"lbltime")),
-            std::wstring(L"options ") + (checked(optsi) ? L"si" : L"no") + (IsWindowEnabled(optsi) ? L" enabled" : L" disabled"),
+            std::wstring(L"options ") + (SendMessageW(optsi, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"si" : L"no") + (IsWindowEnabled(optsi) ? L" enabled" : L" disabled"),
             std::wstring(L"help ") + (IsWindowVisible(control(game, L"cmdaiuto")) ? L"shown" : L"hidden"),
             L"tooltip " + spoken(control(game, L"cmdcomincia")), L"focus " + focusName(),
             L"end-window " + (end ? text(control(end, L"lblmess")) : L"-")};
@@ -171,32 +162,19 @@ void settle() {
 // A key pressed where the focus is, as the keyboard sends it; done once the
 // game shows a change (every key the transcripts press makes one).
 void key(const std::string& name) {
-    const std::map<std::string, std::pair<WORD, bool>> keys = {
-        {"Tab", {VK_TAB, false}},      {"Left", {VK_LEFT, true}},      {"Right", {VK_RIGHT, true}},
-        {"Space", {VK_SPACE, false}},  {"Return", {VK_RETURN, false}}, {"Enter", {VK_RETURN, true}}};
-    std::vector<WORD> held;
-    if (name.rfind("Shift+", 0) == 0) held.push_back(VK_SHIFT);
-    if (name.rfind("Alt+", 0) == 0) held.push_back(VK_MENU);
+    const std::map<std::string, int> keys = {{"Tab", VK_TAB},       {"Left", VK_LEFT | 0x100},  {"Right", VK_RIGHT | 0x100},
+                                             {"Space", VK_SPACE},   {"Return", VK_RETURN}, {"Enter", VK_RETURN | 0x100}};
     const std::string base = name.substr(name.find('+') + 1);
-    const auto known = keys.find(base);
-    const WORD vk = known != keys.end() ? known->second.first : static_cast<WORD>(base[0]);
-    std::vector<INPUT> in;
-    const auto stroke = [&](WORD k, bool up, bool extended) {
-        INPUT i{};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = k;
-        i.ki.wScan = static_cast<WORD>(MapVirtualKeyW(k, MAPVK_VK_TO_VSC));
-        i.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
-        in.push_back(i);
+    const int k = keys.count(base) ? keys.at(base) : base[0];
+    const int held = base == name ? 0 : name[0] == 'S' ? VK_SHIFT : VK_MENU;
+    const auto stroke = [](int vk, DWORD up) {
+        if (vk) keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyW(vk & 0xFF, MAPVK_VK_TO_VSC)),
+                            up | (vk & 0x100 ? KEYEVENTF_EXTENDEDKEY : 0), 0);
     };
-    for (WORD k : held) stroke(k, false, false);
-    stroke(vk, false, known != keys.end() && known->second.second);
-    stroke(vk, true, known != keys.end() && known->second.second);
-    for (WORD k : held) stroke(k, true, false);
     const std::vector<std::wstring> before = state();
     HWND was = focused();
     SetForegroundWindow(front());
-    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+    stroke(held, 0), stroke(k, 0), stroke(k, KEYEVENTF_KEYUP), stroke(held, KEYEVENTF_KEYUP);
     waitUntil(10, [&] { return settle(), ended() || focused() != was || state() != before; }, L"a key's effect");
     settle();
 }
@@ -210,90 +188,74 @@ void look() {
     GetWindowTextW(top, title, 64);
     HDC dc = GetDC(top);
     const auto colour = [&](int x, int y) { return hex(GetPixel(dc, x, y), L"0x%06X"); };
+    const auto place = [&](HWND c) {
+        RECT r;
+        GetWindowRect(c, &r);
+        MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
     RECT client;
     GetClientRect(top, &client);
-    const std::wstring window = top == topWindow(gameTitle) ? L"frmgioco" : L"frmscelta";
-    out(window + L" | - | - | 0 | 0 | " + std::to_wstring(client.right) + L" | " + std::to_wstring(client.bottom) +
-        L" | " + title + L" | " + colour(1, 1) + L" | - | - | - | 1");
-    std::vector<std::pair<HWND, RECT>> frames;
+    const std::wstring window = top == topWindow(gameTitle) ? L"frmgioco | " : L"frmscelta | ";
+    out(window + L"- | - | 0 | 0 | " + std::to_wstring(client.right) + L" | " + std::to_wstring(client.bottom) + L" | " +
+        title + L" | " + colour(1, 1) + L" | - | - | - | 1");
     for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        RECT r;
-        GetWindowRect(c, &r);
-        MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
-        const LONG style = GetWindowLongW(c, GWL_STYLE);
-        if ((style & BS_TYPEMASK) == BS_GROUPBOX) frames.push_back({c, r});
-    }
-    for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        RECT r;
-        GetWindowRect(c, &r);
-        MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
-        const std::wstring name = nameOf(top, GetDlgCtrlID(c));
-        std::wstring parent = L"-", caption = text(c), back = colour(r.left + 1, r.top + 1), tip = L"-";
+        const RECT r = place(c);
+        const std::wstring name = nameOf(top, c), caption = text(c);
+        std::wstring parent = L"-", back = colour(r.left + 1, r.top + 1);
         POINT at{r.left, r.top};
-        for (const auto& [f, fr] : frames)
-            if (f != c && PtInRect(&fr, at)) parent = nameOf(top, GetDlgCtrlID(f)), at = {r.left - fr.left, r.top - fr.top};
+        // A control in a frame (a group box) is placed from the frame's corner.
+        for (HWND f = GetWindow(top, GW_CHILD); f; f = GetWindow(f, GW_HWNDNEXT))
+            if (const RECT fr = place(f); f != c && (GetWindowLongW(f, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && PtInRect(&fr, at))
+                parent = nameOf(top, f), at = {r.left - fr.left, r.top - fr.top};
         if ((GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW)
             back = hex(static_cast<unsigned>(GetWindowLongPtrW(c, GWLP_USERDATA)), L"0x%06X");
-        if (name == L"cmdcomincia" || name == L"cmdaiuto" || name == L"cmdesci") tip = spoken(c);
-        out(window + L" | " + name + L" | " + parent + L" | " + std::to_wstring(at.x) + L" | " + std::to_wstring(at.y) +
-            L" | " + std::to_wstring(r.right - r.left) + L" | " + std::to_wstring(r.bottom - r.top) + L" | " +
-            (caption.empty() ? L"-" : caption) + L" | " + back + L" | - | - | " + tip + L" | " +
+        const bool tipped = name == L"cmdcomincia" || name == L"cmdaiuto" || name == L"cmdesci";
+        out(window + name + L" | " + parent + L" | " + std::to_wstring(at.x) + L" | " + std::to_wstring(at.y) + L" | " +
+            std::to_wstring(r.right - r.left) + L" | " + std::to_wstring(r.bottom - r.top) + L" | " +
+            (caption.empty() ? L"-" : caption) + L" | " + back + L" | - | - | " + (tipped ? spoken(c) : L"-") + L" | " +
             (IsWindowVisible(c) ? L"1" : L"0"));
     }
     ReleaseDC(top, dc);
 }
 
+// Read on the window's own surface: a control's, in another process, shows nothing.
 std::wstring ink(HWND c, int inset) {
+    HWND top = GetParent(c);
     RECT r;
-    GetWindowRect(c, &r);  // on the screen, where the pixels are read
-    inset = MulDiv(inset, GetDpiForWindow(c), 96);
-    const int w = r.right - r.left - 2 * inset, h = r.bottom - r.top - 2 * inset;
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr), copy = CreateCompatibleDC(screen);
-    HBITMAP b = CreateDIBSection(copy, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(copy, b);
-    BitBlt(copy, 0, 0, w, h, screen, r.left + inset, r.top + inset, SRCCOPY);
-    const auto* p = static_cast<const UINT32*>(bits);
-    int left = w, top = h, right = -1, bottom = -1;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if ((p[y * w + x] & 0xFFFFFF) != (p[0] & 0xFFFFFF))
-                left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
-    SelectObject(copy, old);
-    DeleteObject(b);
-    DeleteDC(copy);
-    ReleaseDC(nullptr, screen);
-    return std::to_wstring(right < 0 ? 0 : right - left + 1) + L"x" + std::to_wstring(bottom < 0 ? 0 : bottom - top + 1);
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
+    InflateRect(&r, -MulDiv(inset, GetDpiForWindow(c), 96), -MulDiv(inset, GetDpiForWindow(c), 96));
+    HDC dc = GetDC(top);
+    const COLORREF back = GetPixel(dc, r.left, r.top);
+    int left = r.right, up = r.bottom, right = -1, down = -1;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if (GetPixel(dc, x, y) != back)
+                left = std::min(left, x), right = std::max(right, x), up = std::min(up, y), down = std::max(down, y);
+    ReleaseDC(top, dc);
+    return std::to_wstring(right < 0 ? 0 : right - left + 1) + L"x" + std::to_wstring(down < 0 ? 0 : down - up + 1);
 }
 
-// Windows counts a process's GDI and USER objects for GetGuiResources; Wine
-// answers 0. There the GDI count is read off the process's own GDI handle
-// table (the PEB points at it; an entry of 24 bytes is in use when its type,
-// byte 14, is set), and the USER count is the number of its windows.
+// Under Wine, GetGuiResources answers 0: the GDI count is read off the game's
+// own GDI handle table (the PEB points at it; an entry of 24 bytes is in use
+// when its type, byte 14, is set), and the USER count is that of its windows.
 std::wstring gui() {
     for (HWND w : {topWindow(gameTitle), topWindow(endTitle)})
         if (w) RedrawWindow(w, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    unsigned gdi = GetGuiResources(process, GR_GDIOBJECTS), user = GetGuiResources(process, GR_USEROBJECTS);
-    if (gdi == 0) {
-        PROCESS_BASIC_INFORMATION info{};
-        UINT64 table = 0;
-        std::vector<char> entries(0x10000 * 24);
-        NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof info, nullptr);
-        ReadProcessMemory(process, reinterpret_cast<const char*>(info.PebBaseAddress) + 0xF8, &table, sizeof table, nullptr);
-        ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr);
-        for (std::size_t type = 14; type < entries.size(); type += 24) gdi += entries[type] != 0;
-        static DWORD pid;
-        static unsigned windows;
-        pid = GetProcessId(process), windows = 0;
-        EnumWindows([](HWND w, LPARAM) -> BOOL {
-            DWORD owner;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner == pid) ++windows, EnumChildWindows(w, [](HWND, LPARAM) -> BOOL { return ++windows, TRUE; }, 0);
-            return TRUE;
-        }, 0);
-        user = windows;
+    PROCESS_BASIC_INFORMATION info{};
+    UINT64 table = 0;
+    std::vector<char> entries(0x10000 * 24);
+    NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof info, nullptr);
+    ReadProcessMemory(process, reinterpret_cast<const char*>(info.PebBaseAddress) + 0xF8, &table, sizeof table, nullptr);
+    ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr);
+    unsigned gdi = 0, user = 0;
+    for (std::size_t type = 14; type < entries.size(); type += 24) gdi += entries[type] != 0;
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, nullptr));) {
+        DWORD owner;
+        GetWindowThreadProcessId(w, &owner);
+        for (HWND c = GetWindow(w, GW_CHILD); owner == GetProcessId(process) && c; c = GetWindow(c, GW_HWNDNEXT)) ++user;
+        user += owner == GetProcessId(process);
     }
     if (gdi == 0) fail(L"no GDI object count");
     return L"gdi " + std::to_wstring(gdi) + L" user " + std::to_wstring(user);

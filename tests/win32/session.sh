@@ -15,10 +15,6 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 : "${build:?set build to the directory of lastrino.exe and inspect.exe}"
 export WINEPREFIX
 
-# The titles of the game window and of the end-of-game window.
-G=Lastrino!
-E="Un'altra partita?"
-
 session_dir=$(mktemp -d)
 xvfb_pid=
 game_pid=
@@ -41,33 +37,19 @@ fail() {
     exit 1
 }
 
-# Polls a command until it succeeds or `seconds` have passed.
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [ $SECONDS -ge $deadline ] && return 1
-        sleep 0.1
-    done
-}
-
 # An X server on the first free display number, large enough for the game
 # window at 200% scaling.
 start_display() {
-    local size=${1:-1600x1200x24}
-    Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
     xvfb_pid=$!
-    wait_for 30 test -s "$session_dir/display" || fail "Xvfb did not start"
+    timeout 30 sh -c "until [ -s '$session_dir/display' ]; do sleep 0.1; done" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$session_dir/display")"
 }
 
 # The screen's dots per inch for the programs started next in the prefix.
 set_dpi() {
-    local key
-    for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
-        wine reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-    done
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
     timeout 60 wineserver -w
 }
 
@@ -75,9 +57,6 @@ start_game() {
     wine "$build/$1" >"$session_dir/wine.log" 2>&1 &
     game_pid=$!
 }
-
-game_running() { kill -0 "$game_pid" 2>/dev/null; }
-game_ended() { ! game_running; }
 
 # The inspector's player (peek.cpp): commands on stdin, its output without
 # Windows' CRs; inspect takes the commands as arguments, one each.
