@@ -27,7 +27,7 @@ inspect wait >/dev/null || fail "no game window"
 read -r won peach red blue help label cell start <<<"$(inspect "pixel $(px 60) $(px 60)" "end si" wait "pixel $(px 60) $(px 60)" \
     "pixel $(px 405) $(px 1605)" "pixel $(px 570) $(px 1770)" "pixel $(px 4000) $(px 5440)" "ink lblcont 0" \
     "ink cmd1 6" "ink cmdcomincia 6" | paste -sd' ')"
-[ "$won $peach $red $blue $help" = "FFC080 FFC080 FF0000 8080FF FFC080" ] || fail "painted: $won $peach $red $blue $help"
+[ "$won $peach $red $blue $help" = "0x80C0FF 0x80C0FF 0x0000FF 0xFF8080 0x80C0FF" ] || fail "painted: $won $peach $red $blue $help"
 within() { [ "$2" -le "$1" ] && [ "$1" -le "$3" ] || fail "$4 is $1 px, not $2 to $3"; }
 within "${label#*x}" $((12 * dpi / 144)) $((12 * dpi / 72)) "the height of lblcont's text"
 within "${cell#*x}" $((18 * dpi / 144)) $((18 * dpi / 72)) "the height of cell 1's text"

@@ -6,7 +6,7 @@
 //   wait / gone      until the game window shows, painted / no window of the game is left
 //   gui              the game process's GDI and USER object counts
 //   double NAME      a quick second click as Windows reports it
-//   pixel X Y        the colour at a client point of the window in front
+//   pixel X Y        the colour at a client point of the window in front, 0xBBGGRR
 //   ink NAME INSET   WxH, the box of what is painted on a control unlike its
 //                    background, inside a margin of INSET pixels at 96 dpi
 //   dpi N            the game window moved to a monitor of that DPI
@@ -179,6 +179,14 @@ void key(const std::string& name) {
     settle();
 }
 
+// The colour at a point of a window, 0xBBGGRR.
+std::wstring colour(HWND w, int x, int y) {
+    HDC dc = GetDC(w);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(w, dc);
+    return hex(c, L"0x%06X");
+}
+
 // The window in front and its controls in the columns of tests/windows.txt,
 // in pixels. Fonts and text colours stay with the game's process; a back
 // colour is a button's face, or the colour at a control's corner.
@@ -186,8 +194,6 @@ void look() {
     HWND top = front();
     wchar_t title[64] = L"";
     GetWindowTextW(top, title, 64);
-    HDC dc = GetDC(top);
-    const auto colour = [&](int x, int y) { return hex(GetPixel(dc, x, y), L"0x%06X"); };
     const auto place = [&](HWND c) {
         RECT r;
         GetWindowRect(c, &r);
@@ -198,11 +204,11 @@ void look() {
     GetClientRect(top, &client);
     const std::wstring window = top == topWindow(gameTitle) ? L"frmgioco | " : L"frmscelta | ";
     out(window + L"- | - | 0 | 0 | " + std::to_wstring(client.right) + L" | " + std::to_wstring(client.bottom) + L" | " +
-        title + L" | " + colour(1, 1) + L" | - | - | - | 1");
+        title + L" | " + colour(top, 1, 1) + L" | - | - | - | 1");
     for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         const RECT r = place(c);
         const std::wstring name = nameOf(top, c), caption = text(c);
-        std::wstring parent = L"-", back = colour(r.left + 1, r.top + 1);
+        std::wstring parent = L"-", back = colour(top, r.left + 1, r.top + 1);
         POINT at{r.left, r.top};
         // A control in a frame (a group box) is placed from the frame's corner.
         for (HWND f = GetWindow(top, GW_CHILD); f; f = GetWindow(f, GW_HWNDNEXT))
@@ -216,7 +222,6 @@ void look() {
             (caption.empty() ? L"-" : caption) + L" | " + back + L" | - | - | " + (tipped ? spoken(c) : L"-") + L" | " +
             (IsWindowVisible(c) ? L"1" : L"0"));
     }
-    ReleaseDC(top, dc);
 }
 
 // Read on the window's own surface: a control's, in another process, shows nothing.
@@ -323,16 +328,9 @@ void play() {
         else if (command == "focus") out(L"focus " + focusName());
         else if (command == "look") look();
         else if (command == "gui") out(gui());
-        else if (command == "ink") {
-            if (HWND c = control(front(), what)) out(ink(c, std::stoi(arg2)));
-            else fail(L"no control " + what);
-        }
-        else if (command == "pixel") {
-            HDC dc = GetDC(front());
-            const COLORREF c = GetPixel(dc, std::stoi(arg), std::stoi(arg2));
-            ReleaseDC(front(), dc);
-            out(hex(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c), L"%06X"));
-        } else if (command == "dpi") moveToDpi(game, std::stoi(arg));
+        else if (command == "ink") out(ink(control(front(), what), std::stoi(arg2)));
+        else if (command == "pixel") out(colour(front(), std::stoi(arg), std::stoi(arg2)));
+        else if (command == "dpi") moveToDpi(game, std::stoi(arg));
         else if (command == "quit") break;
         else if (command != "rand") fail(L"unknown command " + std::wstring(line.begin(), line.end()));
         if (!answered || ended()) {
