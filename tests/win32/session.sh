@@ -1,8 +1,7 @@
 # Runs the Windows game under Wine on a private X display and looks at it
-# through the inspector (inspect.exe, cross-built beside the game): controls,
-# focus, names and object counts read through the Win32 API, clicks and timer
-# ticks sent as messages. Sourced by the Wine tests, the screenshot script
-# and the soak benchmark.
+# through the tests' player (inspect.exe, cross-built beside the game from
+# peek.cpp), which plays the text driver's commands on it. Sourced by the Wine
+# tests, the screenshot script and the soak benchmark.
 #
 # Needs WINEPREFIX set to a prefix of our own (see wine-prefix.sh) and
 # build set to the game's build directory. Every wait has a deadline.
