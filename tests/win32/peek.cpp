@@ -179,8 +179,9 @@ void key(const std::string& name) {
     settle();
 }
 
-// The colour at a point of a window, 0xBBGGRR.
+// The colour at a point of a window, 0xBBGGRR, once what is due is painted.
 std::wstring colour(HWND w, int x, int y) {
+    RedrawWindow(w, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC dc = GetDC(w);
     const COLORREF c = GetPixel(dc, x, y);
     ReleaseDC(w, dc);
@@ -227,6 +228,7 @@ void look() {
 // Read on the window's own surface: a control's, in another process, shows nothing.
 std::wstring ink(HWND c, int inset) {
     HWND top = GetParent(c);
+    RedrawWindow(top, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT r;
     GetWindowRect(c, &r);
     MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
