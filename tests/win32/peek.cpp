@@ -179,9 +179,20 @@ void key(const std::string& name) {
     settle();
 }
 
-// The colour at a point of a window, 0xBBGGRR, once what is due is painted.
+// Until nothing in a window is left to paint, and the game has been idle
+// since: Wine then puts what it painted on the screen.
+void painted(HWND top) {
+    const auto due = [](HWND w) { return GetUpdateRect(w, nullptr, FALSE) != FALSE; };
+    waitUntil(10, [&] {
+        bool pending = due(top);
+        for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) pending = pending || due(c);
+        return settle(), !pending;
+    }, L"the window to be painted");
+    settle();
+}
+
+// The colour at a point of a window, 0xBBGGRR.
 std::wstring colour(HWND w, int x, int y) {
-    RedrawWindow(w, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC dc = GetDC(w);
     const COLORREF c = GetPixel(dc, x, y);
     ReleaseDC(w, dc);
@@ -193,6 +204,7 @@ std::wstring colour(HWND w, int x, int y) {
 // colour is a button's face, or the colour at a control's corner.
 void look() {
     HWND top = front();
+    painted(top);
     wchar_t title[64] = L"";
     GetWindowTextW(top, title, 64);
     const auto place = [&](HWND c) {
@@ -228,7 +240,7 @@ void look() {
 // Read on the window's own surface: a control's, in another process, shows nothing.
 std::wstring ink(HWND c, int inset) {
     HWND top = GetParent(c);
-    RedrawWindow(top, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    painted(top);
     RECT r;
     GetWindowRect(c, &r);
     MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
@@ -294,7 +306,6 @@ void play() {
         if (command == "wait") {
             waitUntil(60, [] { return topWindow(gameTitle) != nullptr; }, L"the game window");
             settle();
-            RedrawWindow(front(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
             continue;
         }
         if (command == "gone") {
@@ -331,7 +342,7 @@ void play() {
         else if (command == "look") look();
         else if (command == "gui") out(gui());
         else if (command == "ink") out(ink(control(front(), what), std::stoi(arg2)));
-        else if (command == "pixel") out(colour(front(), std::stoi(arg), std::stoi(arg2)));
+        else if (command == "pixel") painted(front()), out(colour(front(), std::stoi(arg), std::stoi(arg2)));
         else if (command == "dpi") moveToDpi(game, std::stoi(arg));
         else if (command == "quit") break;
         else if (command != "rand") fail(L"unknown command " + std::wstring(line.begin(), line.end()));
