@@ -3,7 +3,7 @@
 // text driver would (see tests/transcript.py), until "quit" or the game's end.
 // The test build deals in order, so "rand" is let be. Besides the driver's
 // commands and the windows' key, focus, close and look (tests/designed.py):
-//   wait / gone      until the game window shows, painted / no window of the game is left
+//   wait / gone      until the game window shows / no window of the game is left
 //   gui              the game process's GDI and USER object counts
 //   double NAME      a quick second click as Windows reports it
 //   pixel X Y        the colour at a client point of the window in front, 0xBBGGRR
