@@ -14,15 +14,14 @@ source "$root/tests/win32/session.sh"
 start_display
 set_dpi 96
 start_game lastrino-scripted.exe
-inspect wait:$G >/dev/null || fail "no game window"
+inspect wait >/dev/null || fail "no game window"
 # The Windows process under Wine's loader: the one whose command line names the .exe.
 game_rss() {
     local pid
     pid=$(pgrep -f 'lastrino-scripted.exe' | head -n1)
     awk '/VmRSS/ {print $2}' "/proc/$pid/status"
 }
-round=(click:$G:cmdcomincia click:$G:cmd28 click:$G:cmd32 click:$G:cmdaiuto "wait:$E" "click:$E:cmdsi" wait:$G
-    "gone:$E")
+round=(start "click 28" "click 32" help "end si")
 printf '%6s %6s %6s %9s\n' games gdi user rss_kb
 for ((played = 10; played <= games; played += 10)); do
     cmds=()

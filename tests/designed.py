@@ -6,7 +6,10 @@
 # "MS Sans Serif", Comic Neue for "Comic Sans MS", sized in pixels. A "-" in
 # the table leaves a column unchecked, but for the tooltip, where it is none;
 # the tab order is the keyboard transcript's to check.
-#     designed.py PLAYER [ARG...]
+#     designed.py [--dpi N] [--unread NAME,...] PLAYER [ARG...]
+# --dpi: places and fonts for a screen of N dots per inch (each edge rounded);
+# --unread: the columns (by the table's heading) or controls the player
+# cannot read, left to the front end's own tests.
 import subprocess
 import sys
 from pathlib import Path
@@ -15,46 +18,60 @@ HERE = Path(__file__).resolve().parent
 FACES = {"MS Sans Serif": "Liberation Sans", "Comic Sans MS": "Comic Neue"}
 # Looked at once loaded, and once won (in order where the player can deal so).
 DEAL = "rand " + " ".join(f"{(k + 0.5) / 31:.6f}" for k in range(31))
+TABLE = (HERE / "windows.txt").read_text(encoding="utf-8").splitlines()
+HEADING = next(line for line in TABLE if line.startswith("# window"))[2:]
 SESSION = ["look", DEAL, "start", "click 28", "click 32", "help", "look"]
 
 
-def drawn(row):
-    # A row of the table as the front end should show it.
-    row[3:7] = [str(int(t) // 15) for t in row[3:7]]
+def drawn(row, parent, dpi):
+    # A row of the table as the front end should show it, placed from its
+    # parent's corner (a frame's, or the window's).
+    px = lambda twips: (twips * dpi + 720) // 1440
+    x, y = (int(parent[3]), int(parent[4])) if parent else (0, 0)
+    left, top, width, height = (int(t) for t in row[3:7])
+    row[3:7] = [str(n) for n in (px(x + left) - px(x), px(y + top) - px(y), px(x + left + width) - px(x + left),
+                                 px(y + top + height) - px(y + top))]
     if row[10] != "-":
         face, points, weight = row[10].split("/")
-        row[10] = f"{FACES[face]}/{round(float(points) * 96 / 72)}/{weight}"
+        row[10] = f"{FACES[face]}/{int(float(points) * dpi / 72 + 0.5)}/{weight}"
     return row
 
 
-def designed():
-    lines = (HERE / "windows.txt").read_text(encoding="utf-8").splitlines()
-    rows = [[f.strip() for f in line.split("|")] for line in lines if line.startswith("frm")]
+def designed(dpi=96):
+    rows = [[f.strip() for f in line.split("|")] for line in TABLE if line.startswith("frm")]
     # The 32 cells, which the table describes in words.
     rows += [["frmgioco", f"cmd{n}", "-", str(480 + 600 * ((n - 1) % 4)), str(1680 + 600 * ((n - 1) // 4)), "615",
               "615", str(n) if n < 32 else "-", "-", "-", "MS Sans Serif/18/400", "-", "1", "-"] for n in range(1, 33)]
-    return [drawn(row) for row in rows]
+    parents = {(r[0], r[1]): list(r) for r in rows}
+    return [drawn(row, parents.get((row[0], row[2])), dpi) for row in rows]
 
 
-def problems(printed):
+def problems(printed, dpi=96, unread=()):
     # What the player printed for SESSION unlike the design.
     looked = {tuple(f[:2]): f for f in ([f.strip() for f in line.split("|")] for line in printed) if f[0].startswith("frm")}
     found = []
-    for want in designed():
+    heading = [f.strip() for f in HEADING.split("|")]
+    for want in designed(dpi):
+        if want[1] in unread:
+            continue
         got = looked.get(tuple(want[:2]))
         if got is None:
             found.append(f"{want[0]} {want[1]}: not shown")
             continue
         for column, (w, g) in enumerate(zip(want[2:13], got[2:13]), start=2):
-            if g != w and (w != "-" or column == 11):
+            if g != w and (w != "-" or column == 11) and heading[column] not in unread:
                 found.append(f"{want[0]} {want[1]} column {column + 1}: shows {g!r}, designed {w!r}")
     return found
 
 
 def main():
-    run = subprocess.run(sys.argv[1:], input="".join(c + "\n" for c in SESSION), capture_output=True, text=True,
+    args, options = sys.argv[1:], {"--dpi": "96", "--unread": ""}
+    while args[0] in options:
+        options[args[0]] = args[1]
+        args = args[2:]
+    run = subprocess.run(args, input="".join(c + "\n" for c in SESSION), capture_output=True, text=True,
                          timeout=120)
-    found = problems(run.stdout.splitlines())
+    found = problems(run.stdout.splitlines(), int(options["--dpi"]), options["--unread"].split(","))
     if run.returncode != 0:
         found.append(f"the player ended with status {run.returncode}: {run.stderr}")
     print("\n".join(found) or "ok: both windows as designed")

@@ -5,27 +5,19 @@
 set -euo pipefail
 exe=$1/lastrino.exe
 status=0
+problem() { echo "FAIL: $*"; status=1; }
 dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print toupper($3)}')
-[ -n "$dlls" ] || { echo "FAIL: no imports read from $exe"; exit 1; }
-for dll in $dlls; do
-    case $dll in
-    KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | OLEACC.DLL | OLE32.DLL | OLEAUT32.DLL | MSVCRT.DLL | \
-        UCRTBASE.DLL | API-MS-WIN-CRT-*) ;;
-    *) echo "FAIL: $exe needs $dll"; status=1 ;;
-    esac
-done
-echo "imports:" $dlls
-
+[ -n "$dlls" ] || problem "no imports read from $exe"
+grep -vxE '(KERNEL32|USER32|GDI32|COMCTL32|OLEACC|OLE32|OLEAUT32|MSVCRT|UCRTBASE|API-MS-WIN-CRT-.*)\.DLL' <<<"$dlls" |
+    while read -r dll; do echo "FAIL: $exe needs $dll"; done | grep . && status=1
 # Resource types at the top of the tree: 0xe icon group, 0x10 version, 0x18 manifest.
 types=$(x86_64-w64-mingw32-objdump -x "$exe" | sed -n '/The .rsrc Resource Directory section/,$p' |
     sed -n 's/^[0-9a-f]\{3\}   Entry: ID: 0x0*\([0-9a-f]*\),.*/\1/p')
-for type in e 10 18; do
-    grep -qx "$type" <<<"$types" || { echo "FAIL: no resource of type 0x$type"; status=1; }
-done
+for type in e 10 18; do grep -qx "$type" <<<"$types" || problem "no resource of type 0x$type"; done
 version=$(sed -n 's/^project(lastrino VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
 texts=$(strings -el "$exe")
 for want in "Lastrino!" "Lastrino!, il gioco delle tessere scorrevoli" "$version"; do
-    grep -qxF "$want" <<<"$texts" || { echo "FAIL: no \"$want\" in the version information"; status=1; }
+    grep -qxF "$want" <<<"$texts" || problem "no \"$want\" in the version information"
 done
-grep -q '<dpiAwareness[^>]*>PerMonitorV2</dpiAwareness>' <<<"$(strings "$exe")" || { echo "FAIL: no PerMonitorV2 manifest"; status=1; }
+grep -q '<dpiAwareness[^>]*>PerMonitorV2</dpiAwareness>' <<<"$(strings "$exe")" || problem "no PerMonitorV2 manifest"
 exit $status

@@ -1,42 +1,25 @@
-// The Wine tests' eyes and hands on the running game: a console program that
-// reads the game's windows through the Win32 API and sends them messages.
-//
-//   inspect.exe COMMAND [COMMAND...]      each command one argument, run in order
-//
-//   play                  the text driver's commands from the standard input,
-//                         played on the game as tests/transcript.py wants them
-//                         (see play()), until "quit" or the game's end
-//   wait:TITLE            until a window of that title shows (60 s at most)
-//   gone:TITLE            until no window of that title is left (20 s at most)
-//   window:TITLE          client size and DPI of the window
-//   controls:TITLE        one line per control (see describe())
-//   focus                 the window and control that have the keyboard focus
-//   gui                   the game process's GDI and USER object counts
-//   click:TITLE:NAME      a click (BM_CLICK), done when the handler has run
-//   double:TITLE:NAME     a click, then a quick second one as Windows reports
-//                         it: button down, up, double-click, up
-//   close:TITLE           the title bar's close button (WM_CLOSE)
-//   key:VK                a key pressed on the focused control (posted),
-//                         until the focus moves (5 s at most)
-//   press:VK              the same, not waiting for anything
-//   pixel:TITLE:X:Y       the colour on screen at a client point, RRGGBB
-//   ink:TITLE:NAME:INSET  the size of what is painted on a control, WxH: the
-//                         box of the pixels unlike its background, inside a
-//                         margin of INSET pixels at 96 dpi
-//   dpi:TITLE:DPI         the window moved to a monitor of that DPI
-//
-// Controls are named by their tab index in the design tables (the game sets
-// each control's id to 100 + its tab index).
+// The Wine tests' player: reads commands on its standard input, one a line,
+// plays them on the running game through the Win32 API and prints what the
+// text driver would (see tests/transcript.py), until "quit" or the game's end.
+// The test build deals in order, so "rand" is let be. Besides the driver's
+// commands and the windows' key, focus, close and look (tests/designed.py):
+//   wait / gone      until the game window shows / no window of the game is left
+//   gui              the game process's GDI and USER object counts
+//   double NAME      a quick second click as Windows reports it
+//   pixel X Y        the colour at a client point of the window in front, 0xBBGGRR
+//   ink NAME INSET   WxH, the box of what is painted on a control unlike its
+//                    background, inside a margin of INSET pixels at 96 dpi
+//   dpi N            the game window moved to a monitor of that DPI
+// Controls are found by their tab index in the design (the game sets each
+// control's id to 100 + its tab index).
 #include <windows.h>
 
-#include <commctrl.h>
 #include <oleacc.h>
 #include <winternl.h>
 
-#include <cstdio>
-#include <cwchar>
 #include <algorithm>
-#include <cstdlib>
+#include <cstdio>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <sstream>
@@ -48,24 +31,39 @@ namespace {
 const wchar_t* const gameTitle = L"Lastrino!";
 const wchar_t* const endTitle = L"Un'altra partita?";
 
-std::wstring nameOf(const std::wstring& title, int tabIndex) {
-    if (title == endTitle) {
-        const wchar_t* names[] = {L"Picture1", L"lblmess", L"Label2", L"cmdsi", L"cmdno"};
-        return tabIndex >= 0 && tabIndex < 5 ? names[tabIndex] : L"?";
+HWND topWindow(const wchar_t* title) {
+    HWND w = FindWindowW(L"LastrinoForm", title);
+    return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+// The design's names of a window's controls, by tab index.
+std::vector<std::wstring> names(HWND top) {
+    if (top && top == topWindow(endTitle)) return {L"Picture1", L"lblmess", L"Label2", L"cmdsi", L"cmdno"};
+    std::vector<std::wstring> n = {L"cmdcomincia", L"cmdsoluzione", L"cmdesci"};
+    for (int cell = 1; cell <= 32; ++cell) {
+        n.push_back(L"cmd" + std::to_wstring(cell));
+        if (cell == 28) n.insert(n.end(), {L"Label1", L"Picture1"});
     }
-    if (tabIndex >= 3 && tabIndex <= 30) return L"cmd" + std::to_wstring(tabIndex - 2);
-    if (tabIndex >= 33 && tabIndex <= 36) return L"cmd" + std::to_wstring(tabIndex - 4);
-    const wchar_t* names[] = {L"cmdcomincia", L"cmdsoluzione", L"cmdesci"};
-    if (tabIndex >= 0 && tabIndex < 3) return names[tabIndex];
-    const wchar_t* rest[] = {L"Label1", L"Picture1", L"", L"", L"", L"", L"Frame1", L"Frame2",
-                             L"lblcont", L"lbltime", L"optsi", L"optno", L"cmdaiuto"};
-    return tabIndex >= 31 && tabIndex <= 43 ? rest[tabIndex - 31] : L"?";
+    n.insert(n.end(), {L"Frame1", L"Frame2", L"lblcont", L"lbltime", L"optsi", L"optno", L"cmdaiuto"});
+    return n;
+}
+
+std::wstring nameOf(HWND top, HWND c) {
+    const auto n = names(top);
+    const auto tab = static_cast<std::size_t>(GetDlgCtrlID(c) - 100);
+    return tab < n.size() ? n[tab] : L"?";
+}
+
+HWND control(HWND top, const std::wstring& name) {
+    const auto n = names(top);
+    const auto at = std::find(n.begin(), n.end(), name);
+    return top && at != n.end() ? GetDlgItem(top, 100 + static_cast<int>(at - n.begin())) : nullptr;
 }
 
 void out(const std::wstring& line) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string utf8(n, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8.data(), n, nullptr, nullptr);
+    std::string utf8(line.size() * 3 + 1, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()),
+                                    nullptr, nullptr) - 1);
     std::printf("%s\n", utf8.c_str());
     std::fflush(stdout);
 }
@@ -75,192 +73,37 @@ void out(const std::wstring& line) {
     std::exit(1);
 }
 
-std::wstring utf16(const char* s) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, s, -1, nullptr, 0);
-    std::wstring w(n, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, s, -1, w.data(), n);
-    w.resize(n - 1);
-    return w;
+// The window in front: the end window when it is open.
+HWND front() {
+    HWND w = topWindow(endTitle);
+    return w ? w : topWindow(gameTitle);
 }
 
-std::vector<std::wstring> split(const std::wstring& s) {
-    std::vector<std::wstring> parts;
-    std::size_t from = 0;
-    for (std::size_t at; (at = s.find(L':', from)) != std::wstring::npos; from = at + 1)
-        parts.push_back(s.substr(from, at - from));
-    parts.push_back(s.substr(from));
-    return parts;
-}
-
-HWND topWindow(const std::wstring& title) {
-    HWND w = FindWindowW(L"LastrinoForm", title.c_str());
-    return w && IsWindowVisible(w) ? w : nullptr;
-}
-
-HWND needWindow(const std::wstring& title) {
-    HWND w = topWindow(title);
-    if (!w) fail(L"no window \"" + title + L"\"");
-    return w;
-}
-
-HWND needControl(const std::wstring& title, const std::wstring& name) {
-    HWND top = needWindow(title);
-    for (int tab = 0; tab < 44; ++tab)
-        if (nameOf(title, tab) == name)
-            if (HWND c = GetDlgItem(top, 100 + tab)) return c;
-    fail(L"no control " + name + L" in \"" + title + L"\"");
-}
-
+// As the window manager keeps it: no message to the game.
 std::wstring text(HWND w) {
     wchar_t buf[256] = L"";
-    DWORD_PTR n = 0;
-    SendMessageTimeoutW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buf), SMTO_BLOCK, 5000, &n);
+    GetWindowTextW(w, buf, 256);
     return buf;
 }
 
-std::wstring className(HWND w) {
-    wchar_t buf[64] = L"";
-    GetClassNameW(w, buf, 64);
+std::wstring hex(unsigned value, const wchar_t* format) {
+    wchar_t buf[16];
+    swprintf(buf, 16, format, value);
     return buf;
 }
 
-bool checked(HWND w) {
-    DWORD_PTR state = 0;
-    SendMessageTimeoutW(w, BM_GETCHECK, 0, 0, SMTO_BLOCK, 5000, &state);
-    return state == BST_CHECKED;
-}
-
-// A little memory in the game's process, for messages that carry pointers.
-class Remote {
-public:
-    explicit Remote(HWND w) {
-        DWORD pid;
-        GetWindowThreadProcessId(w, &pid);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        base_ = static_cast<char*>(VirtualAllocEx(process_, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-        if (!base_) fail(L"no memory in the game's process");
-    }
-    ~Remote() {
-        VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
-        CloseHandle(process_);
-    }
-    char* at(std::size_t offset) const { return base_ + offset; }
-    void write(std::size_t offset, const void* data, std::size_t size) const {
-        WriteProcessMemory(process_, base_ + offset, data, size, nullptr);
-    }
-    void read(std::size_t offset, void* data, std::size_t size) const {
-        ReadProcessMemory(process_, base_ + offset, data, size, nullptr);
-    }
-
-private:
-    HANDLE process_;
-    char* base_;
-};
-
-// The tooltip text of a control, from the tooltip windows of its top window.
-std::wstring tooltip(HWND top, HWND control) {
-    std::wstring found;
-    for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr));) {
-        if (GetWindow(tip, GW_OWNER) != top) continue;
-        const Remote remote(top);
-        TTTOOLINFOW ti{};
-        ti.cbSize = TTTOOLINFOW_V2_SIZE;
-        ti.hwnd = top;
-        ti.uId = reinterpret_cast<UINT_PTR>(control);
-        ti.lpszText = reinterpret_cast<wchar_t*>(remote.at(1024));
-        remote.write(0, &ti, sizeof ti);
-        const wchar_t empty = 0;
-        remote.write(1024, &empty, sizeof empty);
-        DWORD_PTR result = 0;
-        SendMessageTimeoutW(tip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(remote.at(0)), SMTO_BLOCK, 5000, &result);
-        wchar_t buf[256] = L"";
-        remote.read(1024, buf, sizeof buf - sizeof(wchar_t));
-        if (buf[0]) found = buf;
-    }
-    return found;
-}
-
-// What a screen reader is told: the MSAA name and description.
-std::wstring accessible(HWND w) {
+// What a screen reader is told a control is called; a picture button is
+// called by its tooltip.
+std::wstring spoken(HWND w) {
     IAccessible* acc = nullptr;
-    const HRESULT hr = AccessibleObjectFromWindow(w, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&acc));
-    if (FAILED(hr) || !acc) return L"acc=? desc=? " + std::to_wstring(static_cast<unsigned long>(hr));
+    BSTR name = nullptr;
     VARIANT self{};
     self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr, desc = nullptr;
-    acc->get_accName(self, &name);
-    acc->get_accDescription(self, &desc);
-    const std::wstring s = L"acc=\"" + std::wstring(name ? name : L"") + L"\" desc=\"" + (desc ? desc : L"") + L"\"";
+    if (SUCCEEDED(AccessibleObjectFromWindow(w, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&acc))))
+        acc->get_accName(self, &name), acc->Release();
+    const std::wstring s = name ? name : L"?";
     SysFreeString(name);
-    SysFreeString(desc);
-    acc->Release();
     return s;
-}
-
-// NAME CLASS "TEXT" LEFT,TOP WIDTHxHEIGHT visible|hidden enabled|disabled
-//   [checked] [tabstop] tip="..." acc="..." desc="..."
-std::wstring describe(HWND top, HWND c, const std::wstring& title) {
-    RECT r;
-    GetWindowRect(c, &r);
-    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
-    const LONG style = GetWindowLongW(c, GWL_STYLE);
-    std::wstring s = nameOf(title, GetDlgCtrlID(c) - 100) + L" " + className(c) + L" \"" + text(c) + L"\" " +
-                     std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L" " +
-                     std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top);
-    s += IsWindowVisible(c) ? L" visible" : L" hidden";
-    s += IsWindowEnabled(c) ? L" enabled" : L" disabled";
-    if (className(c) == L"Button" && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON && checked(c)) s += L" checked";
-    if (style & WS_TABSTOP) s += L" tabstop";
-    // An owner-drawn button keeps its face colour value with it.
-    if (className(c) == L"Button" && (style & BS_TYPEMASK) == BS_OWNERDRAW) {
-        wchar_t face[16];
-        swprintf(face, 16, L" face=%08X", static_cast<unsigned>(GetWindowLongPtrW(c, GWLP_USERDATA)));
-        s += face;
-    }
-    return s + L" tip=\"" + tooltip(top, c) + L"\" " + accessible(c);
-}
-
-DWORD gameProcess() {
-    HWND w = FindWindowW(L"LastrinoForm", nullptr);
-    if (!w) fail(L"no game window");
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    return pid;
-}
-
-// Windows counts a process's GDI and USER objects for GetGuiResources; Wine
-// answers 0. There the GDI count is read off the process's own GDI handle
-// table (the PEB points at it; an entry of 24 bytes is in use when its
-// type, byte 14, is set), and the USER count is the number of its windows.
-
-unsigned gdiInTable(HANDLE process) {
-    PROCESS_BASIC_INFORMATION info{};
-    if (NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof info, nullptr) != 0) return 0;
-    UINT64 table = 0;
-    const auto* peb = reinterpret_cast<const char*>(info.PebBaseAddress);
-    if (!ReadProcessMemory(process, peb + 0xF8, &table, sizeof table, nullptr) || !table) return 0;
-    std::vector<char> entries(0x10000 * 24);
-    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr))
-        return 0;
-    unsigned n = 0;
-    for (std::size_t type = 14; type < entries.size(); type += 24) n += entries[type] != 0;
-    return n;
-}
-
-unsigned windowsOf(DWORD pid) {
-    static DWORD of;
-    static unsigned n;
-    of = pid, n = 0;
-    EnumWindows(
-        [](HWND w, LPARAM) -> BOOL {
-            DWORD owner;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner == of) ++n, EnumChildWindows(w, [](HWND, LPARAM) -> BOOL { return ++n, TRUE; }, 0);
-            return TRUE;
-        },
-        0);
-    return n;
 }
 
 // The window that has the keyboard focus in the game's thread.
@@ -268,214 +111,256 @@ HWND focused() {
     HWND top = FindWindowW(L"LastrinoForm", nullptr);
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!top || !GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info)) return nullptr;
-    return info.hwndFocus;
+    return top && GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) ? info.hwndFocus : nullptr;
 }
+
+std::wstring focusName() {
+    HWND f = focused();
+    return f && GetParent(f) ? nameOf(GetParent(f), f) : L"-";
+}
+
+HANDLE process;  // the game's, once its window is seen
 
 // False when the game did not answer: it has ended, or hangs.
-bool send(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+bool send(HWND w, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
     DWORD_PTR result;
-    return SendMessageTimeoutW(w, msg, wp, lp, SMTO_NORMAL, 10000, &result) != 0;
+    return w && SendMessageTimeoutW(w, msg, wp, lp, SMTO_NORMAL, 10000, &result) != 0;
 }
+bool ended() { return process && WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }
 
-// The focused control's name, or "window" for a window itself, with the
-// window's title; an empty title when nothing has the focus.
-std::pair<std::wstring, std::wstring> focusName() {
-    HWND f = focused();
-    if (!f) return {};
-    HWND owner = GetAncestor(f, GA_ROOT);
-    wchar_t title[64] = L"";
-    GetWindowTextW(owner, title, 64);
-    return {title, owner == f ? L"window" : nameOf(title, GetDlgCtrlID(f) - 100)};
-}
-
-template <class Ready>
-void waitUntil(int seconds, Ready ready, const std::wstring& what) {
-    for (ULONGLONG deadline = GetTickCount64() + seconds * 1000ULL; !ready(); Sleep(50))
+void waitUntil(int seconds, const std::function<bool()>& ready, const std::wstring& what) {
+    for (ULONGLONG deadline = GetTickCount64() + seconds * 1000ULL; !ready(); Sleep(20))
         if (GetTickCount64() > deadline) fail(L"timed out: " + what);
 }
 
-// What the text driver's "show" prints, less what no window shows (see
-// tests/transcript.py).
-void show() {
-    HWND game = needWindow(gameTitle);
-    const auto control = [](const wchar_t* name) { return needControl(gameTitle, name); };
+// What the text driver's "show" prints, less what no window shows.
+std::vector<std::wstring> state() {
+    HWND game = topWindow(gameTitle), end = topWindow(endTitle);
+    if (!game) return {L"no game window"};
     std::wstring board = L"board";
     for (int n = 1; n <= 32; ++n) {
-        HWND cell = control((L"cmd" + std::to_wstring(n)).c_str());
+        HWND cell = control(game, L"cmd" + std::to_wstring(n));
         const std::wstring label = text(cell);
         const auto face = static_cast<unsigned>(GetWindowLongPtrW(cell, GWLP_USERDATA));
-        wchar_t colour[12];
-        swprintf(colour, 12, L"#%08X", face);
         board += L" " + (label.empty() ? L"_" : label) +
-                 (face == 0xFF8080 ? L"B" : face == 0x00FFFF ? L"Y" : face == 0x8000000F ? L"E" : colour);
+                 (face == 0xFF8080 ? L"B" : face == 0x00FFFF ? L"Y" : face == 0x8000000F ? L"E" : hex(face, L"#%08X"));
     }
-    out(board);
-    out(L"moves " + text(control(L"lblcont")));
-    out(L"clock " + text(control(L"lbltime")));
-    out(std::wstring(L"options ") + (checked(control(L"optsi")) ? L"si" : L"no") +
-        (IsWindowEnabled(control(L"optsi")) ? L" enabled" : L" disabled"));
-    out(std::wstring(L"help ") + (IsWindowVisible(control(L"cmdaiuto")) ? L"shown" : L"hidden"));
-    out(L"tooltip " + tooltip(game, control(L"cmdcomincia")));
-    const std::wstring focus = focusName().second;
-    out(L"focus " + (focus.empty() || focus == L"window" ? L"-" : focus));
-    out(L"end-window " + (topWindow(endTitle) ? text(needControl(endTitle, L"lblmess")) : L"-"));
+    HWND optsi = control(game, L"optsi");
+    return {board, L"moves " + text(control(game, L"lblcont")), L"clock " + text(control(game, L"lbltime")),
+            std::wstring(L"options ") + (SendMessageW(optsi, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"si" : L"no") + (IsWindowEnabled(optsi) ? L" enabled" : L" disabled"),
+            std::wstring(L"help ") + (IsWindowVisible(control(game, L"cmdaiuto")) ? L"shown" : L"hidden"),
+            L"tooltip " + spoken(control(game, L"cmdcomincia")), L"focus " + focusName(),
+            L"end-window " + (end ? text(control(end, L"lblmess")) : L"-")};
 }
 
-// The driver's commands played on the running game, one a line from the
-// standard input: clicks are BM_CLICK, a tick is a WM_TIMER, and the game's
-// end is "event exit". The test build deals in order, so "rand" is let be.
+// Until the game has taken in what it was sent: a round trip through its
+// message loop, after which what was queued before it has been handled.
+void settle() {
+    for (int k = 0; k < 3 && !ended(); ++k) send(front(), WM_NULL);
+}
+
+// A key pressed where the focus is, as the keyboard sends it; done once the
+// game shows a change (every key the transcripts press makes one).
+void key(const std::string& name) {
+    const std::map<std::string, int> keys = {{"Tab", VK_TAB},       {"Left", VK_LEFT | 0x100},  {"Right", VK_RIGHT | 0x100},
+                                             {"Space", VK_SPACE},   {"Return", VK_RETURN}, {"Enter", VK_RETURN | 0x100}};
+    const std::string base = name.substr(name.find('+') + 1);
+    const int k = keys.count(base) ? keys.at(base) : base[0];
+    const int held = base == name ? 0 : name[0] == 'S' ? VK_SHIFT : VK_MENU;
+    const auto stroke = [](int vk, DWORD up) {
+        if (vk) keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyW(vk & 0xFF, MAPVK_VK_TO_VSC)),
+                            up | (vk & 0x100 ? KEYEVENTF_EXTENDEDKEY : 0), 0);
+    };
+    const std::vector<std::wstring> before = state();
+    HWND was = focused();
+    SetForegroundWindow(front());
+    stroke(held, 0), stroke(k, 0), stroke(k, KEYEVENTF_KEYUP), stroke(held, KEYEVENTF_KEYUP);
+    waitUntil(10, [&] { return settle(), ended() || focused() != was || state() != before; }, L"a key's effect");
+    settle();
+}
+
+// Until nothing in a window is left to paint, and the game has been idle
+// since: Wine then puts what it painted on the screen.
+void painted(HWND top) {
+    const auto due = [](HWND w) { return GetUpdateRect(w, nullptr, FALSE) != FALSE; };
+    waitUntil(10, [&] {
+        bool pending = due(top);
+        for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) pending = pending || due(c);
+        return settle(), !pending;
+    }, L"the window to be painted");
+    settle();
+}
+
+// The colour at a point of a window, 0xBBGGRR.
+std::wstring colour(HWND w, int x, int y) {
+    HDC dc = GetDC(w);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(w, dc);
+    return hex(c, L"0x%06X");
+}
+
+// The window in front and its controls in the columns of tests/windows.txt,
+// in pixels. Fonts and text colours stay with the game's process; a back
+// colour is a button's face, or the colour at a control's corner.
+void look() {
+    HWND top = front();
+    painted(top);
+    wchar_t title[64] = L"";
+    GetWindowTextW(top, title, 64);
+    const auto place = [&](HWND c) {
+        RECT r;
+        GetWindowRect(c, &r);
+        MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    RECT client;
+    GetClientRect(top, &client);
+    const std::wstring window = top == topWindow(gameTitle) ? L"frmgioco | " : L"frmscelta | ";
+    out(window + L"- | - | 0 | 0 | " + std::to_wstring(client.right) + L" | " + std::to_wstring(client.bottom) + L" | " +
+        title + L" | " + colour(top, 1, 1) + L" | - | - | - | 1");
+    for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        const RECT r = place(c);
+        const std::wstring name = nameOf(top, c), caption = text(c);
+        std::wstring parent = L"-", back = colour(top, r.left + 1, r.top + 1);
+        POINT at{r.left, r.top};
+        // A control in a frame (a group box) is placed from the frame's corner.
+        for (HWND f = GetWindow(top, GW_CHILD); f; f = GetWindow(f, GW_HWNDNEXT))
+            if (const RECT fr = place(f); f != c && (GetWindowLongW(f, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && PtInRect(&fr, at))
+                parent = nameOf(top, f), at = {r.left - fr.left, r.top - fr.top};
+        if ((GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW)
+            back = hex(static_cast<unsigned>(GetWindowLongPtrW(c, GWLP_USERDATA)), L"0x%06X");
+        const bool tipped = name == L"cmdcomincia" || name == L"cmdaiuto" || name == L"cmdesci";
+        out(window + name + L" | " + parent + L" | " + std::to_wstring(at.x) + L" | " + std::to_wstring(at.y) + L" | " +
+            std::to_wstring(r.right - r.left) + L" | " + std::to_wstring(r.bottom - r.top) + L" | " +
+            (caption.empty() ? L"-" : caption) + L" | " + back + L" | - | - | " + (tipped ? spoken(c) : L"-") + L" | " +
+            (IsWindowVisible(c) ? L"1" : L"0"));
+    }
+}
+
+// Read on the window's own surface: a control's, in another process, shows nothing.
+std::wstring ink(HWND c, int inset) {
+    HWND top = GetParent(c);
+    painted(top);
+    RECT r;
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
+    InflateRect(&r, -MulDiv(inset, GetDpiForWindow(c), 96), -MulDiv(inset, GetDpiForWindow(c), 96));
+    HDC dc = GetDC(top);
+    const COLORREF back = GetPixel(dc, r.left, r.top);
+    int left = r.right, up = r.bottom, right = -1, down = -1;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if (GetPixel(dc, x, y) != back)
+                left = std::min(left, x), right = std::max(right, x), up = std::min(up, y), down = std::max(down, y);
+    ReleaseDC(top, dc);
+    return std::to_wstring(right < 0 ? 0 : right - left + 1) + L"x" + std::to_wstring(down < 0 ? 0 : down - up + 1);
+}
+
+// Under Wine, GetGuiResources answers 0: the GDI count is read off the game's
+// own GDI handle table (the PEB points at it; an entry of 24 bytes is in use
+// when its type, byte 14, is set), and the USER count is that of its windows.
+std::wstring gui() {
+    for (HWND w : {topWindow(gameTitle), topWindow(endTitle)})
+        if (w) RedrawWindow(w, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PROCESS_BASIC_INFORMATION info{};
+    UINT64 table = 0;
+    std::vector<char> entries(0x10000 * 24);
+    NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof info, nullptr);
+    ReadProcessMemory(process, reinterpret_cast<const char*>(info.PebBaseAddress) + 0xF8, &table, sizeof table, nullptr);
+    ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr);
+    unsigned gdi = 0, user = 0;
+    for (std::size_t type = 14; type < entries.size(); type += 24) gdi += entries[type] != 0;
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, nullptr));) {
+        DWORD owner;
+        GetWindowThreadProcessId(w, &owner);
+        for (HWND c = GetWindow(w, GW_CHILD); owner == GetProcessId(process) && c; c = GetWindow(c, GW_HWNDNEXT)) ++user;
+        user += owner == GetProcessId(process);
+    }
+    if (gdi == 0) fail(L"no GDI object count");
+    return L"gdi " + std::to_wstring(gdi) + L" user " + std::to_wstring(user);
+}
+
+// WM_DPICHANGED carries a pointer to the suggested rectangle: it is written
+// into the game's own memory.
+void moveToDpi(HWND w, int dpi) {
+    RECT r;
+    GetWindowRect(w, &r);
+    const int from = GetDpiForWindow(w);
+    RECT suggested{r.left, r.top, r.left + MulDiv(r.right - r.left, dpi, from), r.top + MulDiv(r.bottom - r.top, dpi, from)};
+    HANDLE p = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, GetProcessId(process));
+    void* remote = VirtualAllocEx(p, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    WriteProcessMemory(p, remote, &suggested, sizeof suggested, nullptr);
+    send(w, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+    VirtualFreeEx(p, remote, 0, MEM_RELEASE);
+    CloseHandle(p);
+}
+
 void play() {
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, gameProcess());
     const std::map<std::string, std::wstring> buttons = {
         {"start", L"cmdcomincia"}, {"help", L"cmdaiuto"}, {"solution", L"cmdsoluzione"}, {"exit", L"cmdesci"}};
-    const auto click = [](const std::wstring& title, const std::wstring& name) {
-        return send(needControl(title, name), BM_CLICK, 0, 0);
-    };
     for (std::string line; std::getline(std::cin, line);) {
         std::istringstream words(line);
-        std::string command, arg;
-        words >> command >> arg;
-        const std::wstring what = utf16(arg.c_str());
-        HWND end = topWindow(endTitle);
+        std::string command, arg, arg2;
+        words >> command >> arg >> arg2;
+        const std::wstring what(arg.begin(), arg.end());
+        if (command == "wait") {
+            waitUntil(60, [] { return topWindow(gameTitle) != nullptr; }, L"the game window");
+            settle();
+            continue;
+        }
+        if (command == "gone") {
+            waitUntil(20, [] { return !FindWindowW(L"LastrinoForm", nullptr); }, L"the game's windows to go");
+            continue;
+        }
+        if (!process) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(FindWindowW(L"LastrinoForm", nullptr), &pid);
+            if (!(process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid)))
+                fail(L"no game");
+        }
+        HWND game = topWindow(gameTitle), end = topWindow(endTitle);
         bool answered = true;
-        if (buttons.count(command)) answered = click(gameTitle, buttons.at(command));
-        else if (command == "click") answered = click(gameTitle, L"cmd" + what);
-        else if (command == "timed") answered = click(gameTitle, what == L"si" ? L"optsi" : L"optno");
+        if (buttons.count(command)) answered = send(control(game, buttons.at(command)), BM_CLICK);
+        else if (command == "click") answered = send(control(game, L"cmd" + what), BM_CLICK);
+        else if (command == "timed") answered = send(control(game, what == L"si" ? L"optsi" : L"optno"), BM_CLICK);
         else if (command == "tick")
-            for (int k = arg.empty() ? 1 : std::stoi(arg); k > 0 && answered; --k)
-                answered = send(needWindow(gameTitle), WM_TIMER, 1, 0);
-        else if (command == "end" && what == L"close") answered = send(needWindow(endTitle), WM_CLOSE, 0, 0);
+            for (int k = arg.empty() ? 1 : std::stoi(arg); k > 0 && answered; --k) answered = send(game, WM_TIMER, 1);
+        else if (command == "end" && what == L"close") answered = send(end, WM_CLOSE);
         else if (command == "end") {
-            answered = click(endTitle, what == L"si" ? L"cmdsi" : L"cmdno");
+            answered = send(control(end, what == L"si" ? L"cmdsi" : L"cmdno"), BM_CLICK);
             // Sì leaves its window to go once the click is done.
             if (answered && what == L"si") waitUntil(20, [&] { return !IsWindow(end); }, L"the end window to go");
-        } else if (command == "show") show();
+        } else if (command == "close") {
+            PostMessageW(game, WM_CLOSE, 0, 0);
+            waitUntil(20, [&] { return ended() || !IsWindow(game); }, L"the game window to go");
+        } else if (command == "double") {
+            for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+                answered = send(control(game, what), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
+        } else if (command == "key") key(arg);
+        else if (command == "show") for (const auto& l : state()) out(l);
+        else if (command == "focus") out(L"focus " + focusName());
+        else if (command == "look") look();
+        else if (command == "gui") out(gui());
+        else if (command == "ink") out(ink(control(front(), what), std::stoi(arg2)));
+        else if (command == "pixel") painted(front()), out(colour(front(), std::stoi(arg), std::stoi(arg2)));
+        else if (command == "dpi") moveToDpi(game, std::stoi(arg));
         else if (command == "quit") break;
-        else if (command != "rand") fail(L"unknown command " + utf16(line.c_str()));
-        if (!answered || WaitForSingleObject(process, 0) == WAIT_OBJECT_0) {
+        else if (command != "rand") fail(L"unknown command " + std::wstring(line.begin(), line.end()));
+        if (!answered || ended()) {
             if (WaitForSingleObject(process, 20000) != WAIT_OBJECT_0) fail(L"the game does not answer");
             out(L"event exit");
             break;
         }
-        if (HWND now = topWindow(endTitle); now && now != end)
-            out(L"event end-window " + text(needControl(endTitle, L"lblmess")));
-    }
-    CloseHandle(process);
-}
-
-void run(const std::wstring& command) {
-    const std::vector<std::wstring> a = split(command);
-    const std::wstring& verb = a[0];
-    const auto arg = [&](std::size_t i) -> const std::wstring& {
-        if (i >= a.size()) fail(L"missing argument in " + command);
-        return a[i];
-    };
-    if (verb == L"wait") {
-        waitUntil(60, [&] { return topWindow(arg(1)) != nullptr; }, arg(1));
-        // and until the game has done showing it and waits for the player
-        HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, gameProcess());
-        WaitForInputIdle(process, 10000);
-        CloseHandle(process);
-    } else if (verb == L"gone") {
-        waitUntil(20, [&] { return !FindWindowW(L"LastrinoForm", arg(1).c_str()); }, arg(1) + L" gone");
-    } else if (verb == L"window") {
-        HWND w = needWindow(arg(1));
-        RECT r;
-        GetClientRect(w, &r);
-        out(L"window \"" + arg(1) + L"\" client " + std::to_wstring(r.right) + L"x" + std::to_wstring(r.bottom) +
-            L" dpi " + std::to_wstring(GetDpiForWindow(w)));
-    } else if (verb == L"controls") {
-        HWND top = needWindow(arg(1));
-        for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) out(describe(top, c, arg(1)));
-    } else if (verb == L"focus") {
-        const auto [title, name] = focusName();
-        out(name.empty() ? L"focus none" : L"focus \"" + title + L"\" " + name);
-    } else if (verb == L"gui") {
-        // Counted with every window painted, so no painting is under way.
-        for (const wchar_t* title : {gameTitle, endTitle})
-            if (HWND w = FindWindowW(L"LastrinoForm", title))
-                RedrawWindow(w, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        const DWORD pid = gameProcess();
-        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
-        unsigned gdi = GetGuiResources(process, GR_GDIOBJECTS), user = GetGuiResources(process, GR_USEROBJECTS);
-        if (gdi == 0) gdi = gdiInTable(process), user = windowsOf(pid);
-        CloseHandle(process);
-        if (gdi == 0) fail(L"no GDI object count");
-        out(L"gdi " + std::to_wstring(gdi) + L" user " + std::to_wstring(user));
-    } else if (verb == L"click") {
-        send(needControl(arg(1), arg(2)), BM_CLICK, 0, 0);
-    } else if (verb == L"double") {
-        HWND c = needControl(arg(1), arg(2));
-        for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-            send(c, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
-    } else if (verb == L"close") {
-        PostMessageW(needWindow(arg(1)), WM_CLOSE, 0, 0);
-    } else if (verb == L"key" || verb == L"press") {
-        HWND was = focused();
-        if (!was) fail(L"no focus for a key");
-        const WPARAM vk = std::wcstoul(arg(1).c_str(), nullptr, 0);
-        PostMessageW(was, WM_KEYDOWN, vk, 1);
-        PostMessageW(was, WM_KEYUP, vk, 1 | (1u << 30) | (1u << 31));
-        if (verb == L"key") waitUntil(5, [&] { return focused() != was; }, L"the focus to move");
-    } else if (verb == L"ink") {
-        HWND c = needControl(arg(1), arg(2));
-        RECT r;
-        GetWindowRect(c, &r);  // on the screen, where the pixels are read
-        const int inset = MulDiv(std::stoi(arg(3)), GetDpiForWindow(c), 96);
-        const int w = r.right - r.left - 2 * inset, h = r.bottom - r.top - 2 * inset;
-        // A copy of the control's pixels, top-down, 32 bits each.
-        BITMAPINFO bi{};
-        bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        HDC screen = GetDC(nullptr), copy = CreateCompatibleDC(screen);
-        HBITMAP b = CreateDIBSection(copy, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = SelectObject(copy, b);
-        BitBlt(copy, 0, 0, w, h, screen, r.left + inset, r.top + inset, SRCCOPY);
-        const auto* p = static_cast<const UINT32*>(bits);
-        int left = w, top = h, right = -1, bottom = -1;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                if ((p[y * w + x] & 0xFFFFFF) != (p[0] & 0xFFFFFF))
-                    left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
-                    bottom = std::max(bottom, y);
-        SelectObject(copy, old);
-        DeleteObject(b);
-        DeleteDC(copy);
-        ReleaseDC(nullptr, screen);
-        out(std::to_wstring(right < 0 ? 0 : right - left + 1) + L"x" + std::to_wstring(bottom < 0 ? 0 : bottom - top + 1));
-    } else if (verb == L"pixel") {
-        HWND w = needWindow(arg(1));
-        HDC dc = GetDC(w);
-        const COLORREF c = GetPixel(dc, std::stoi(arg(2)), std::stoi(arg(3)));
-        ReleaseDC(w, dc);
-        wchar_t rgb[8];
-        swprintf(rgb, 8, L"%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
-        out(rgb);
-    } else if (verb == L"dpi") {
-        HWND w = needWindow(arg(1));
-        const int dpi = std::stoi(arg(2));
-        RECT r;
-        GetWindowRect(w, &r);
-        const int from = GetDpiForWindow(w);
-        RECT suggested{r.left, r.top, r.left + MulDiv(r.right - r.left, dpi, from),
-                       r.top + MulDiv(r.bottom - r.top, dpi, from)};
-        const Remote remote(w);
-        remote.write(0, &suggested, sizeof suggested);
-        send(w, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote.at(0)));
-    } else if (verb == L"play") {
-        play();
-    } else {
-        fail(L"unknown command " + command);
+        if (HWND now = topWindow(endTitle); now && now != end) out(L"event end-window " + text(control(now, L"lblmess")));
     }
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    for (int i = 1; i < argc; ++i) run(utf16(argv[i]));
+    play();
     CoUninitialize();
     return 0;
 }

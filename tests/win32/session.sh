@@ -1,8 +1,7 @@
 # Runs the Windows game under Wine on a private X display and looks at it
-# through the inspector (inspect.exe, cross-built beside the game): controls,
-# focus, names and object counts read through the Win32 API, clicks and timer
-# ticks sent as messages. Sourced by the Wine tests, the screenshot script
-# and the soak benchmark.
+# through the tests' player (inspect.exe, cross-built beside the game from
+# peek.cpp), which plays the text driver's commands on it. Sourced by the Wine
+# tests, the screenshot script and the soak benchmark.
 #
 # Needs WINEPREFIX set to a prefix of our own (see wine-prefix.sh) and
 # build set to the game's build directory. Every wait has a deadline.
@@ -14,10 +13,6 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 : "${WINEPREFIX:?set WINEPREFIX to a private Wine prefix}"
 : "${build:?set build to the directory of lastrino.exe and inspect.exe}"
 export WINEPREFIX
-
-# The titles of the game window and of the end-of-game window.
-G=Lastrino!
-E="Un'altra partita?"
 
 session_dir=$(mktemp -d)
 xvfb_pid=
@@ -41,33 +36,19 @@ fail() {
     exit 1
 }
 
-# Polls a command until it succeeds or `seconds` have passed.
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [ $SECONDS -ge $deadline ] && return 1
-        sleep 0.1
-    done
-}
-
 # An X server on the first free display number, large enough for the game
 # window at 200% scaling.
 start_display() {
-    local size=${1:-1600x1200x24}
-    Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
     xvfb_pid=$!
-    wait_for 30 test -s "$session_dir/display" || fail "Xvfb did not start"
+    timeout 30 sh -c "until [ -s '$session_dir/display' ]; do sleep 0.1; done" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$session_dir/display")"
 }
 
 # The screen's dots per inch for the programs started next in the prefix.
 set_dpi() {
-    local key
-    for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
-        wine reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-    done
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
     timeout 60 wineserver -w
 }
 
@@ -76,24 +57,7 @@ start_game() {
     game_pid=$!
 }
 
-game_running() { kill -0 "$game_pid" 2>/dev/null; }
-game_ended() { ! game_running; }
-
-# The inspector: each argument one command, its output without Windows' CRs.
-inspect() {
-    local out status=0
-    out=$(wine "$build/inspect.exe" "$@" 2>"$session_dir/inspect.log") || status=$?
-    tr -d '\r' <<<"$out"
-    return $status
-}
-
-# Fails unless the inspector's answer to the commands is exactly `want`;
-# expect_set compares the lines in any order.
-expect() {
-    local want=$1 got
-    shift
-    got=$(inspect "$@" | ${order:-cat}) || fail "inspect $*: $got"
-    want=$(${order:-cat} <<<"$want")
-    [ "$got" = "$want" ] || fail "inspect $*:"$'\n'"$(diff <(echo "$want") <(echo "$got"))"
-}
-expect_set() { order=sort expect "$@"; }
+# The inspector's player (peek.cpp): commands on stdin, its output without
+# Windows' CRs; inspect takes the commands as arguments, one each.
+player() { wine "$build/inspect.exe" 2>"$session_dir/inspect.log" | tr -d '\r'; }
+inspect() { printf '%s\n' "$@" | player; }
