@@ -78,7 +78,8 @@ tree = poll("the controls of the game window", lambda: (t := controls(frame)) an
 # Every object, as tests/atspi_tree.txt writes it out.
 STATES = {"showing": pyatspi.STATE_SHOWING, "checked": pyatspi.STATE_CHECKED, "focusable": pyatspi.STATE_FOCUSABLE}
 seen = [" | ".join([role, name, node.description, node.parent.name,
-                    " ".join(k for k, s in STATES.items() if node.getState().contains(s))]) for role, name, node in tree]
+                    " ".join(k for k, s in STATES.items() if node.getState().contains(s))])
+        for role, name, node in tree]
 expected = [line for line in open(sys.argv[3], encoding="utf-8").read().splitlines() if not line.startswith("#")]
 if seen != expected:
     fail("the tree differs:\n" + "\n".join(difflib.unified_diff(expected, seen, "expected", "seen", lineterm="")))

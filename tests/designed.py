@@ -48,7 +48,8 @@ def designed(dpi=96):
 
 def problems(printed, dpi=96, unread=()):
     # What the player printed for SESSION unlike the design.
-    looked = {tuple(f[:2]): f for f in ([f.strip() for f in line.split("|")] for line in printed) if f[0].startswith("frm")}
+    rows = ([f.strip() for f in line.split("|")] for line in printed)
+    looked = {tuple(f[:2]): f for f in rows if f[0].startswith("frm")}
     found = []
     heading = [f.strip() for f in HEADING.split("|")]
     for want in designed(dpi):

@@ -8,6 +8,7 @@
 #include <QKeySequence>
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 using namespace lastrino;
@@ -20,38 +21,49 @@ QWidget* front(const Run& run) { return run.scelta() ? static_cast<QWidget*>(run
 
 // A key where the focus is, once the window in front is active. A shortcut
 // presses its button and lets it go a moment later: that is waited for.
-bool press(const Run& run, const QString& name) {
-    if (!QTest::qWaitForWindowActive(front(run))) return false;
+void press(const Run& run, const QString& name) {
+    if (!QTest::qWaitForWindowActive(front(run))) std::fprintf(stderr, "no active window\n"), std::exit(1);
     const QKeyCombination k = QKeySequence::fromString(name)[0];
     QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
     for (auto* b : front(run)->findChildren<QAbstractButton*>())
         while (b->isDown()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return true;
 }
 
 // The window in front and its controls, in the columns of tests/windows.txt:
 // places in device-independent pixels, colours as 0xBBGGRR, fonts as drawn.
 void look(const Run& run) {
     QWidget* window = front(run);
-    const auto bgr = [](const QColor& c) { return QString::asprintf("0x%06X", c.blue() << 16 | c.green() << 8 | c.red()); };
-    std::printf("%s | - | - | 0 | 0 | %d | %d | %s | %s | - | - | - | 1\n", qPrintable(window->objectName()), window->width(),
-                window->height(), qPrintable(window->windowTitle()), qPrintable(bgr(window->palette().window().color())));
+    const auto hex = [](unsigned bgr) { return QString::asprintf("0x%06X", bgr); };
+    const auto bgr = [&](const QColor& c) { return hex(unsigned(c.blue() << 16 | c.green() << 8 | c.red())); };
+    const auto orDash = [](const QString& s) { return s.isEmpty() ? QStringLiteral("-") : s; };
+    std::printf("%s | - | - | 0 | 0 | %d | %d | %s | %s | - | - | - | 1\n", qPrintable(window->objectName()),
+                window->width(), window->height(), qPrintable(window->windowTitle()),
+                qPrintable(bgr(window->palette().window().color())));
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty()) continue;
         QString caption, back = bgr(w->palette().window().color());
-        if (auto* b = qobject_cast<ui::FaceButton*>(w)) caption = b->text(), back = QString::asprintf("0x%06X", b->face());
+        if (auto* b = qobject_cast<ui::FaceButton*>(w)) caption = b->text(), back = hex(b->face());
         else if (auto* f = qobject_cast<ui::Frame*>(w)) caption = f->caption();
         else if (auto* l = qobject_cast<QLabel*>(w)) caption = l->text();
         else if (auto* o = qobject_cast<QRadioButton*>(w)) caption = o->text();
-        else if (auto* sh = qobject_cast<ui::Shape*>(w)) back = QString::asprintf("0x%06X", sh->outline());
+        else if (auto* sh = qobject_cast<ui::Shape*>(w)) back = hex(sh->outline());
         const QFontInfo font(w->font());
-        std::printf("%s | %s | %s | %d | %d | %d | %d | %s | %s | %s | %s/%d/%d | %s | %d\n", qPrintable(window->objectName()),
-                    qPrintable(w->objectName()), qPrintable(w->parentWidget() == window ? QStringLiteral("-") : w->parentWidget()->objectName()),
-                    w->x(), w->y(), w->width(), w->height(), qPrintable(caption.isEmpty() ? QStringLiteral("-") : caption),
-                    qPrintable(back), qPrintable(bgr(w->palette().windowText().color())), qPrintable(font.family()),
-                    w->font().pixelSize(), font.bold() ? 700 : 400, qPrintable(w->toolTip().isEmpty() ? QStringLiteral("-") : w->toolTip()),
+        const QString parent = w->parentWidget() == window ? QString() : w->parentWidget()->objectName();
+        std::printf("%s | %s | %s | %d | %d | %d | %d | %s | %s | %s | %s/%d/%d | %s | %d\n",
+                    qPrintable(window->objectName()), qPrintable(w->objectName()), qPrintable(orDash(parent)), w->x(),
+                    w->y(), w->width(), w->height(), qPrintable(orDash(caption)), qPrintable(back),
+                    qPrintable(bgr(w->palette().windowText().color())), qPrintable(font.family()),
+                    w->font().pixelSize(), font.bold() ? 700 : 400, qPrintable(orDash(w->toolTip())),
                     w->isVisibleTo(window));
     }
+}
+
+// The name of the control with the focus in the window in front.
+const char* focusName(const Run& run) {
+    const QWidget* focus = front(run)->focusWidget();
+    static QByteArray name;
+    name = focus ? focus->objectName().toUtf8() : QByteArray("-");
+    return name.constData();
 }
 
 void show(const Run& run) {
@@ -64,13 +76,12 @@ void show(const Run& run) {
         else
             std::printf("#%08X", face);
     }
-    const QWidget* focus = front(run)->focusWidget();
     std::printf("\nmoves %s\nclock %s\noptions %s %s\nhelp %s\ntooltip %s\nfocus %s\nend-window %s\n",
                 qPrintable(run.lblcont()), qPrintable(run.lbltime()),
                 run.control<QRadioButton>("optsi")->isChecked() ? "si" : "no",
                 run.control("optsi")->isEnabled() ? "enabled" : "disabled",
                 run.control("cmdaiuto")->isVisible() ? "shown" : "hidden",
-                qPrintable(run.control("cmdcomincia")->toolTip()), focus ? qPrintable(focus->objectName()) : "-",
+                qPrintable(run.control("cmdcomincia")->toolTip()), focusName(run),
                 run.scelta() ? qPrintable(run.scelta()->message()) : "-");
 }
 
@@ -95,10 +106,8 @@ int main(int argc, char** argv) {
         else if (command == u"end") click(run.endControl(arg == u"si" ? "cmdsi" : "cmdno"));
         else if (command == u"rand") for (const QString& x : w.mid(1)) run.random->push(x.toDouble());
         else if (command == u"show") show(run);
-        else if (command == u"key") {
-            if (!press(run, arg)) return std::fprintf(stderr, "no active window\n"), 1;
-        }
-        else if (command == u"focus") std::printf("focus %s\n", qPrintable(front(run)->focusWidget()->objectName()));
+        else if (command == u"key") press(run, arg);
+        else if (command == u"focus") std::printf("focus %s\n", focusName(run));
         else if (command == u"close") run.gioco().close();
         else if (command == u"look") look(run);
         else if (command == u"quit") break;
