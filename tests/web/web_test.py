@@ -64,14 +64,16 @@ CLICKS = {"click": "#frmgioco-cmd{}", "start": "#frmgioco-cmdcomincia", "help": 
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        # Both builds from one server: the test build is beside the shipped one.
-        cls.httpd, cls.url = chromium.serving(Path(sys.argv[1]).resolve().parent)
-        cls.addClassCleanup(cls.httpd.shutdown)
+        # Each build from a server of its own, which serves that build alone.
+        cls.urls = {}
+        for build in sys.argv[1:3]:
+            httpd, cls.urls[build] = chromium.serving(build)
+            cls.addClassCleanup(httpd.shutdown)
         cls.browser = chromium.browser("--window-size=600,700")
         cls.addClassCleanup(cls.browser.quit)
 
     def load(self, build):
-        self.browser.get(f"{self.url}{Path(build).resolve().name}/")
+        self.browser.get(self.urls[build])
         WebDriverWait(self.browser, 10).until(lambda _: self.js("return !!document.getElementById('frmgioco-cmd32')"),
                                               "no game window within 10 s")
 
