@@ -11,7 +11,6 @@ export WINEPREFIX=$build/wine-prefix-bench
 "$root/tests/win32/wine-prefix.sh" "$WINEPREFIX" >/dev/null
 source "$root/tests/win32/session.sh"
 
-start_display
 set_dpi 96
 start_game lastrino-scripted.exe
 inspect wait >/dev/null || fail "no game window"

@@ -18,15 +18,9 @@ if [ "${1:-}" = "--inside" ]; then
     trap 'kill $game_pid $launcher 2>/dev/null || true' EXIT
     # Asked of the bus itself, which starts nothing: a call to the launcher's
     # name before it has taken it would have the bus start a second one.
-    launched() {
-        dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
-    }
-    deadline=$((SECONDS + 30))
-    until launched; do
-        [ $SECONDS -lt $deadline ] || { echo "FAIL: the accessibility bus did not start"; exit 1; }
-        sleep 0.1
-    done
+    timeout 30 sh -c 'until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"; do sleep 0.1; done' ||
+        { echo "FAIL: the accessibility bus did not start"; exit 1; }
     # What a screen reader does at its start; Qt reads it when it starts.
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
         org.freedesktop.DBus.Properties.Set string:org.a11y.Status \

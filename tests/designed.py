@@ -10,9 +10,10 @@
 # --dpi: places and fonts for a screen of N dots per inch (each edge rounded);
 # --unread: the columns (by the table's heading) or controls the player
 # cannot read, left to the front end's own tests.
-import subprocess
 import sys
 from pathlib import Path
+
+import transcript
 
 HERE = Path(__file__).resolve().parent
 FACES = {"MS Sans Serif": "Liberation Sans", "Comic Sans MS": "Comic Neue"}
@@ -70,11 +71,8 @@ def main():
     while args[0] in options:
         options[args[0]] = args[1]
         args = args[2:]
-    run = subprocess.run(args, input="".join(c + "\n" for c in SESSION), capture_output=True, text=True,
-                         timeout=120)
-    found = problems(run.stdout.splitlines(), int(options["--dpi"]), options["--unread"].split(","))
-    if run.returncode != 0:
-        found.append(f"the player ended with status {run.returncode}: {run.stderr}")
+    printed, ending = transcript.play(args, SESSION)
+    found = problems(printed, int(options["--dpi"]), options["--unread"].split(",")) + ending
     print("\n".join(found) or "ok: both windows as designed")
     sys.exit(1 if found else 0)
 

@@ -59,29 +59,26 @@ void look(const Run& run) {
 }
 
 // The name of the control with the focus in the window in front.
-const char* focusName(const Run& run) {
+QString focusName(const Run& run) {
     const QWidget* focus = front(run)->focusWidget();
-    static QByteArray name;
-    name = focus ? focus->objectName().toUtf8() : QByteArray("-");
-    return name.constData();
+    return focus ? focus->objectName() : QStringLiteral("-");
 }
 
 void show(const Run& run) {
     std::printf("board");
     for (int n = 1; n <= 32; ++n) {
         const Colour face = run.cell(n)->face();
-        std::printf(" %s", run.cell(n)->text().isEmpty() ? "_" : qPrintable(run.cell(n)->text()));
-        if (face == 0xFF8080 || face == 0x00FFFF || face == 0x8000000F)
-            std::printf("%c", face == 0xFF8080 ? 'B' : face == 0x00FFFF ? 'Y' : 'E');
-        else
-            std::printf("#%08X", face);
+        const QString known = face == 0xFF8080 ? "B" : face == 0x00FFFF ? "Y" : face == 0x8000000F ? "E" : "";
+        std::printf(" %s%s", run.cell(n)->text().isEmpty() ? "_" : qPrintable(run.cell(n)->text()),
+                    qPrintable(known.isEmpty() ? QString::asprintf("#%08X", face) : known));
     }
     std::printf("\nmoves %s\nclock %s\noptions %s %s\nhelp %s\ntooltip %s\nfocus %s\nend-window %s\n",
-                qPrintable(run.lblcont()), qPrintable(run.lbltime()),
+                qPrintable(run.control<QLabel>("lblcont")->text()),
+                qPrintable(run.control<QLabel>("lbltime")->text()),
                 run.control<QRadioButton>("optsi")->isChecked() ? "si" : "no",
                 run.control("optsi")->isEnabled() ? "enabled" : "disabled",
                 run.control("cmdaiuto")->isVisible() ? "shown" : "hidden",
-                qPrintable(run.control("cmdcomincia")->toolTip()), focusName(run),
+                qPrintable(run.control("cmdcomincia")->toolTip()), qPrintable(focusName(run)),
                 run.scelta() ? qPrintable(run.scelta()->message()) : "-");
 }
 
@@ -95,7 +92,7 @@ int main(int argc, char** argv) {
         const QStringList w = QString::fromStdString(line).split(u' ');
         const QString& command = w[0];
         const QString arg = w.value(1);
-        if (command == u"click") run.clickCell(arg.toInt());
+        if (command == u"click") click(run.cell(arg.toInt()));
         else if (command == u"start") click(run.control("cmdcomincia"));
         else if (command == u"help") click(run.control("cmdaiuto"));
         else if (command == u"solution") click(run.control("cmdsoluzione"));
@@ -107,7 +104,7 @@ int main(int argc, char** argv) {
         else if (command == u"rand") for (const QString& x : w.mid(1)) run.random->push(x.toDouble());
         else if (command == u"show") show(run);
         else if (command == u"key") press(run, arg);
-        else if (command == u"focus") std::printf("focus %s\n", focusName(run));
+        else if (command == u"focus") std::printf("focus %s\n", qPrintable(focusName(run)));
         else if (command == u"close") run.gioco().close();
         else if (command == u"look") look(run);
         else if (command == u"quit") break;

@@ -73,16 +73,20 @@ def differences(printed, expected):
     return problems
 
 
+def play(player, commands):
+    # What the player printed for the commands, and a problem if it did not end well.
+    run = subprocess.run(player, input="".join(c + "\n" for c in commands), capture_output=True, text=True,
+                         timeout=300)
+    return run.stdout.splitlines(), [f"ended with status {run.returncode}: {run.stderr.strip()}"] * (run.returncode != 0)
+
+
 def main():
     kind, player = sys.argv[1], sys.argv[2:]
     failed = False
     for path in transcripts(kind):
         commands, expected = session(path, kind == "windows")
-        run = subprocess.run(player, input="".join(c + "\n" for c in commands), capture_output=True, text=True,
-                             timeout=300)
-        problems = differences(run.stdout.splitlines(), expected)
-        if run.returncode != 0:
-            problems.append(f"ended with status {run.returncode}: {run.stderr.strip()}")
+        printed, ending = play(player, commands)
+        problems = differences(printed, expected) + ending
         print(("FAIL " if problems else "ok   ") + path.name, *problems, sep="\n    ")
         failed |= bool(problems)
     sys.exit(1 if failed else 0)

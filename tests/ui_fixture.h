@@ -47,9 +47,6 @@ struct Run {
     T* control(const char* name) const { return qobject_cast<T*>(gioco().control(QLatin1String(name))); }
     QWidget* endControl(const char* name) const { return scelta()->control(QLatin1String(name)); }
     ui::FaceButton* cell(int n) const { return gioco().cell(n); }
-    void clickCell(int n) const { click(cell(n)); }
-    QString lblcont() const { return control<QLabel>("lblcont")->text(); }
-    QString lbltime() const { return control<QLabel>("lbltime")->text(); }
 
     // The deal that puts tile k on cell k; start() exchanges 30 and 31 with it.
     void scriptDealInOrder() {

@@ -10,14 +10,11 @@ dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print toupper($3
 [ -n "$dlls" ] || problem "no imports read from $exe"
 grep -vxE '(KERNEL32|USER32|GDI32|COMCTL32|OLEACC|OLE32|OLEAUT32|MSVCRT|UCRTBASE|API-MS-WIN-CRT-.*)\.DLL' <<<"$dlls" |
     while read -r dll; do echo "FAIL: $exe needs $dll"; done | grep . && status=1
-# Resource types at the top of the tree: 0xe icon group, 0x10 version, 0x18 manifest.
-types=$(x86_64-w64-mingw32-objdump -x "$exe" | sed -n '/The .rsrc Resource Directory section/,$p' |
-    sed -n 's/^[0-9a-f]\{3\}   Entry: ID: 0x0*\([0-9a-f]*\),.*/\1/p')
-for type in e 10 18; do grep -qx "$type" <<<"$types" || problem "no resource of type 0x$type"; done
+[ -n "$(wrestool -l --type=14 "$exe")" ] || problem "no icon group"
 version=$(sed -n 's/^project(lastrino VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
-texts=$(strings -el "$exe")
+texts=$(wrestool -x --raw --type=16 "$exe" | strings -el)
 for want in "Lastrino!" "Lastrino!, il gioco delle tessere scorrevoli" "$version"; do
     grep -qxF "$want" <<<"$texts" || problem "no \"$want\" in the version information"
 done
-grep -q '<dpiAwareness[^>]*>PerMonitorV2</dpiAwareness>' <<<"$(strings "$exe")" || problem "no PerMonitorV2 manifest"
+grep -q '<dpiAwareness[^>]*>PerMonitorV2</dpiAwareness>' <<<"$(wrestool -x --raw --type=24 "$exe")" || problem "no PerMonitorV2 manifest"
 exit $status

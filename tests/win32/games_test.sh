@@ -15,6 +15,5 @@ if [ "${2:-}" = --player ]; then
     { echo wait; cat; } | player
     exit
 fi
-start_display
 set_dpi 96
 /usr/bin/python3 "$here/../transcript.py" windows "$0" "$build" --player

@@ -9,7 +9,6 @@ dpi=$2
 source "$here/session.sh"
 px() { echo $((($1 * dpi + 720) / 1440)); }
 
-start_display
 set_dpi "$dpi"
 start_game lastrino-scripted.exe
 inspect wait >/dev/null || fail "no game window"

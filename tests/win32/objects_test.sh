@@ -9,17 +9,17 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$1
 source "$here/session.sh"
 
-# The counts after N games (each a deal, 28 down and up, Help: won; "Sì"),
-# then after N moves to a 200% monitor and back.
-games() { { for _ in $(seq "$1"); do printf '%s\n' start "click 28" "click 32" help "end si"; done; echo gui; } | player | tail -n1; }
-moves() { { for _ in $(seq "$1"); do printf '%s\n' "dpi 192" "dpi 96"; done; echo gui; } | player | tail -n1; }
+# The counts after the commands from $2 on played $1 times: after N games (each
+# a deal, 28 down and up, Help: won; "Sì"), or N moves to a 200% monitor and back.
+counts() { { for _ in $(seq "$1"); do printf '%s\n' "${@:2}"; done; echo gui; } | player | tail -n1; }
+games() { counts "$1" start "click 28" "click 32" help "end si"; }
+moves() { counts "$1" "dpi 192" "dpi 96"; }
 # Whether the counts $2 are those of $1, Wine's own slack aside.
 flat() {
     read -r _ gdi _ user _ gdi2 _ user2 <<<"$1 $2"
     [ "$user2" = "$user" ] && [ "$gdi2" -ge "$gdi" ] && [ "$gdi2" -le $((gdi + 2)) ]
 }
 
-start_display
 set_dpi 96
 start_game lastrino-scripted.exe
 inspect wait >/dev/null || fail "no game window"

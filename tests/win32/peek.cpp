@@ -191,6 +191,14 @@ void painted(HWND top) {
     settle();
 }
 
+// A control's rectangle in its window's client area.
+RECT place(HWND top, HWND c) {
+    RECT r;
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 // The colour at a point of a window, 0xBBGGRR.
 std::wstring colour(HWND w, int x, int y) {
     HDC dc = GetDC(w);
@@ -205,27 +213,19 @@ std::wstring colour(HWND w, int x, int y) {
 void look() {
     HWND top = front();
     painted(top);
-    wchar_t title[64] = L"";
-    GetWindowTextW(top, title, 64);
-    const auto place = [&](HWND c) {
-        RECT r;
-        GetWindowRect(c, &r);
-        MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    };
     RECT client;
     GetClientRect(top, &client);
     const std::wstring window = top == topWindow(gameTitle) ? L"frmgioco | " : L"frmscelta | ";
     out(window + L"- | - | 0 | 0 | " + std::to_wstring(client.right) + L" | " + std::to_wstring(client.bottom) + L" | " +
-        title + L" | " + colour(top, 1, 1) + L" | - | - | - | 1");
+        text(top) + L" | " + colour(top, 1, 1) + L" | - | - | - | 1");
     for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        const RECT r = place(c);
+        const RECT r = place(top, c);
         const std::wstring name = nameOf(top, c), caption = text(c);
         std::wstring parent = L"-", back = colour(top, r.left + 1, r.top + 1);
         POINT at{r.left, r.top};
         // A control in a frame (a group box) is placed from the frame's corner.
         for (HWND f = GetWindow(top, GW_CHILD); f; f = GetWindow(f, GW_HWNDNEXT))
-            if (const RECT fr = place(f); f != c && (GetWindowLongW(f, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && PtInRect(&fr, at))
+            if (const RECT fr = place(top, f); f != c && (GetWindowLongW(f, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && PtInRect(&fr, at))
                 parent = nameOf(top, f), at = {r.left - fr.left, r.top - fr.top};
         if ((GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW)
             back = hex(static_cast<unsigned>(GetWindowLongPtrW(c, GWLP_USERDATA)), L"0x%06X");
@@ -241,9 +241,7 @@ void look() {
 std::wstring ink(HWND c, int inset) {
     HWND top = GetParent(c);
     painted(top);
-    RECT r;
-    GetWindowRect(c, &r);
-    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
+    RECT r = place(top, c);
     InflateRect(&r, -MulDiv(inset, GetDpiForWindow(c), 96), -MulDiv(inset, GetDpiForWindow(c), 96));
     HDC dc = GetDC(top);
     const COLORREF back = GetPixel(dc, r.left, r.top);
@@ -287,12 +285,10 @@ void moveToDpi(HWND w, int dpi) {
     GetWindowRect(w, &r);
     const int from = GetDpiForWindow(w);
     RECT suggested{r.left, r.top, r.left + MulDiv(r.right - r.left, dpi, from), r.top + MulDiv(r.bottom - r.top, dpi, from)};
-    HANDLE p = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, GetProcessId(process));
-    void* remote = VirtualAllocEx(p, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    WriteProcessMemory(p, remote, &suggested, sizeof suggested, nullptr);
+    void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr);
     send(w, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
-    VirtualFreeEx(p, remote, 0, MEM_RELEASE);
-    CloseHandle(p);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
 }
 
 void play() {
@@ -315,7 +311,8 @@ void play() {
         if (!process) {
             DWORD pid = 0;
             GetWindowThreadProcessId(FindWindowW(L"LastrinoForm", nullptr), &pid);
-            if (!(process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid)))
+            if (!(process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_VM_OPERATION,
+                                   FALSE, pid)))
                 fail(L"no game");
         }
         HWND game = topWindow(gameTitle), end = topWindow(endTitle);
@@ -361,6 +358,4 @@ int main() {
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     play();
-    CoUninitialize();
-    return 0;
 }

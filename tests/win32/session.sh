@@ -7,6 +7,9 @@
 # build set to the game's build directory. Every wait has a deadline.
 
 set -euo pipefail
+# Each script that sources this runs on an X server of its own, large enough
+# for the game window at 200% scaling.
+[ -n "${LASTRINO_X:-}" ] || LASTRINO_X=1 exec "$(dirname "${BASH_SOURCE[0]}")/../private_x.sh" 1600x1200 "$0" "$@"
 
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -15,7 +18,6 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX
 
 session_dir=$(mktemp -d)
-xvfb_pid=
 game_pid=
 
 end_session() {
@@ -24,7 +26,6 @@ end_session() {
     # waits for its server to be gone: the next test starts a new one.
     timeout 20 wineserver -k 2>/dev/null || true
     timeout 20 wineserver -w 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$session_dir"
 }
 trap end_session EXIT
@@ -34,15 +35,6 @@ fail() {
     # What Wine said, if the game or the inspector would not start.
     tail -n 20 "$session_dir"/*.log 2>/dev/null >&2 || true
     exit 1
-}
-
-# An X server on the first free display number, large enough for the game
-# window at 200% scaling.
-start_display() {
-    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
-    xvfb_pid=$!
-    timeout 30 sh -c "until [ -s '$session_dir/display' ]; do sleep 0.1; done" || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$session_dir/display")"
 }
 
 # The screen's dots per inch for the programs started next in the prefix.
