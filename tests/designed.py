@@ -20,7 +20,7 @@ FACES = {"MS Sans Serif": "Liberation Sans", "Comic Sans MS": "Comic Neue"}
 # Looked at once loaded, and once won (in order where the player can deal so).
 DEAL = "rand " + " ".join(f"{(k + 0.5) / 31:.6f}" for k in range(31))
 TABLE = (HERE / "windows.txt").read_text(encoding="utf-8").splitlines()
-HEADING = next(line for line in TABLE if line.startswith("# window"))[2:]
+HEADING = [f.strip() for f in next(line for line in TABLE if line.startswith("# window"))[2:].split("|")]
 SESSION = ["look", DEAL, "start", "click 28", "click 32", "help", "look"]
 
 
@@ -52,7 +52,6 @@ def problems(printed, dpi=96, unread=()):
     rows = ([f.strip() for f in line.split("|")] for line in printed)
     looked = {tuple(f[:2]): f for f in rows if f[0].startswith("frm")}
     found = []
-    heading = [f.strip() for f in HEADING.split("|")]
     for want in designed(dpi):
         if want[1] in unread:
             continue
@@ -61,7 +60,7 @@ def problems(printed, dpi=96, unread=()):
             found.append(f"{want[0]} {want[1]}: not shown")
             continue
         for column, (w, g) in enumerate(zip(want[2:13], got[2:13]), start=2):
-            if g != w and (w != "-" or column == 11) and heading[column] not in unread:
+            if g != w and (w != "-" or column == 11) and HEADING[column] not in unread:
                 found.append(f"{want[0]} {want[1]} column {column + 1}: shows {g!r}, designed {w!r}")
     return found
 

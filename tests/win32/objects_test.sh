@@ -5,9 +5,8 @@
 # monitor of another DPI and back. (scripts/bench win32-soak plays 200.)
 # Wine makes one or two GDI objects of its own once, at a moment of its
 # choosing: a count may grow by that much, where a leak grows by one a game.
-here=$(cd "$(dirname "$0")" && pwd)
 build=$1
-source "$here/session.sh"
+source "$(dirname "$0")/session.sh"
 
 # The counts after the commands from $2 on played $1 times: after N games (each
 # a deal, 28 down and up, Help: won; "Sì"), or N moves to a 200% monitor and back.

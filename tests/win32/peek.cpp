@@ -119,7 +119,7 @@ std::wstring focusName() {
     return f && GetParent(f) ? nameOf(GetParent(f), f) : L"-";
 }
 
-HANDLE process;  // the game's, once its window is seen
+HANDLE process;  // the game's, once its window is seen: read, and written by moveToDpi
 
 // False when the game did not answer: it has ended, or hangs.
 bool send(HWND w, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
@@ -311,9 +311,7 @@ void play() {
         if (!process) {
             DWORD pid = 0;
             GetWindowThreadProcessId(FindWindowW(L"LastrinoForm", nullptr), &pid);
-            if (!(process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_VM_OPERATION,
-                                   FALSE, pid)))
-                fail(L"no game");
+            if (!(process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, pid))) fail(L"no game");
         }
         HWND game = topWindow(gameTitle), end = topWindow(endTitle);
         bool answered = true;

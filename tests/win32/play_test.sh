@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # What the transcripts (wine_games) cannot play: the shipped game's random
 # deals, and a quick second click on Help.
-here=$(cd "$(dirname "$0")" && pwd)
 build=$1
-source "$here/session.sh"
+source "$(dirname "$0")/session.sh"
 set_dpi 96
 
 # The shipped game: two quick Starts deal the 31 tiles at random over the
