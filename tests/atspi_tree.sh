@@ -2,8 +2,8 @@
 # Starts the real game on a private X server with a private D-Bus session and
 # accessibility bus, as a screen reader finds it: the bus says a screen reader
 # is on before the game starts, and nothing else asks Qt to serve the bus.
-# Then reads its window from the bus (atspi_tree.py) and from the X server,
-# and clicks Esci. Every step is bounded by timeout or a deadline.
+# Then reads its window from the bus (atspi_tree.py), and clicks Esci. Every
+# step is bounded by timeout or a deadline.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -29,21 +29,12 @@ if [ "${1:-}" = "--inside" ]; then
     game_pid=$!
     # Debian's python with pyatspi, not whatever python3 comes first on PATH.
     timeout 60 /usr/bin/python3 "$here/atspi_tree.py" "$game_pid" 45 "$here/atspi_tree.txt"
-    # As the X server sees it: a fixed 369 x 474 client area, titled; and a
-    # click on Esci ends the program with status 0.
-    x=$(xwininfo -name 'Lastrino!')
-    id=$(awk '/Window id:/ {print $4; exit}' <<<"$x")
-    x+=$'\n'$(xprop -id "$id" WM_NORMAL_HINTS _NET_WM_NAME)
-    for want in 'Width: 369' 'Height: 474' 'minimum size: 369 by 474' 'maximum size: 369 by 474' \
-        '_NET_WM_NAME(UTF8_STRING) = "Lastrino!"'; do
-        grep -q "$want" <<<"$x" || { echo "FAIL: no \"$want\" in"$'\n'"$x"; exit 1; }
-    done
+    # A click on Esci, as the X server delivers it, ends the program with status 0.
+    id=$(xdotool search --onlyvisible --name '^Lastrino!$' | head -n1)
     xdotool mousemove --window "$id" 332 380 click 1
     timeout 10 tail --pid="$game_pid" -f /dev/null || { echo "FAIL: still running after Esci"; exit 1; }
-    status=0
-    wait "$game_pid" || status=$?
-    [ "$status" = 0 ] || { echo "FAIL: after Esci the program ended with status $status"; exit 1; }
-    echo "ok: fixed in size, titled, and Esci ends it"
+    wait "$game_pid" || { echo "FAIL: after Esci the program ended with status $?"; exit 1; }
+    echo "ok: Esci ends it"
     exit 0
 fi
 
