@@ -38,7 +38,10 @@ fail() {
 }
 
 # The screen's dots per inch for the programs started next in the prefix.
+# Whatever a run cut short left in the prefix is stopped first: its server
+# would never go idle, and the wait below would run out.
 set_dpi() {
+    timeout 20 wineserver -k 2>/dev/null || true
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
     wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
     timeout 60 wineserver -w

@@ -3,6 +3,9 @@
 # start in a new prefix is slow, so it is done here, bounded, before them.
 set -euo pipefail
 export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A game or server left behind by a run cut short would keep the wait at the
+# end from ever returning.
+[ -d "$WINEPREFIX" ] && { timeout 20 wineserver -k 2>/dev/null || true; }
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     # wineboot wants no display; DISPLAY is cleared so no dialog can wait for one.
