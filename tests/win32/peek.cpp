@@ -328,6 +328,8 @@ void play() {
         } else if (command == "close") {
             PostMessageW(game, WM_CLOSE, 0, 0);
             waitUntil(20, [&] { return ended() || !IsWindow(game); }, L"the game window to go");
+            // With no end window open, the program's loop ends a moment after its window.
+            if (!end) waitUntil(20, ended, L"the game to end");
         } else if (command == "double") {
             for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
                 answered = send(control(game, what), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
