@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the .deb with CPack and checks its contents and control fields.
+# Builds the .deb with CPack and checks its contents and control fields, and
+# that lintian finds nothing to say at its default level.
 # Usage: check_deb.sh BUILD_DIR EXPECTED   (EXPECTED: lastrino-driver,lastrino,icon)
 set -euo pipefail
 build=$1
@@ -19,10 +20,10 @@ has() {  # mode-prefix path
     grep -Eq "^$1[^ ]* \\./usr/$2\$" <<<"$contents" || { echo "FAIL the .deb lacks /usr/$2"; failed=1; }
 }
 
-has -rwxr-xr-x bin/lastrino-driver
+has -rwxr-xr-x libexec/lastrino/lastrino-driver
 has -rw-r--r-- share/applications/$id.desktop
 has -rw-r--r-- share/metainfo/$id.metainfo.xml
-[[ $expected == *,lastrino,* ]] && has -rwxr-xr-x bin/lastrino
+[[ $expected == *,lastrino,* ]] && has -rwxr-xr-x games/lastrino
 [[ $expected == *,icon,* ]] && has -rw-r--r-- share/icons/hicolor/scalable/apps/$id.svg
 
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -38,6 +39,10 @@ grep -Eq 'libstdc\+\+6 \(>= [0-9]' <<<"$depends" || { echo "FAIL Depends lacks l
 if [[ $expected == *,lastrino,* ]]; then
     grep -Eq 'libqt6widgets6[^,]*\(>= [0-9]' <<<"$depends" || { echo "FAIL Depends lacks Qt Widgets: $depends"; failed=1; }
 fi
+
+# lintian says nothing for a package it has no errors or warnings for.
+report=$(lintian "$deb" 2>/dev/null) || true
+[ -z "$report" ] || { echo "FAIL lintian:"; echo "$report"; failed=1; }
 
 [ $failed -eq 0 ] && echo "$(basename "$deb") ok: Depends: $depends"
 exit $failed

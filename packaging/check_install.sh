@@ -15,13 +15,14 @@ root="$dest/usr"
 failed=0
 need() { [ -e "$root/$1" ] || { echo "FAIL missing /usr/$1"; failed=1; }; }
 
-need bin/lastrino-driver
+need libexec/lastrino/lastrino-driver
 need share/applications/$id.desktop
 need share/metainfo/$id.metainfo.xml
-need share/doc/lastrino/LICENSE
-[[ $expected == *,lastrino,* ]] && need bin/lastrino
+need share/doc/lastrino/copyright
+need share/man/man6/lastrino.6.gz
+[[ $expected == *,lastrino,* ]] && need games/lastrino
 [[ $expected == *,icon,* ]] && need share/icons/hicolor/scalable/apps/$id.svg
-for f in bin/lastrino-driver bin/lastrino; do
+for f in libexec/lastrino/lastrino-driver games/lastrino; do
     if [ -e "$root/$f" ] && [ ! -x "$root/$f" ]; then echo "FAIL /usr/$f is not executable"; failed=1; fi
 done
 
@@ -45,7 +46,7 @@ if [[ $expected == *,lastrino,* && $expected == *,icon,* ]]; then
         id=$(awk "/Window id:/ {print \$4; exit}" <<<"$info")
         [ -n "$id" ] && xprop -id "$id" WM_CLASS _NET_WM_ICON | head -n 3
         kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
-        true' _ "$root/bin/lastrino" 2>/dev/null) || true
+        true' _ "$root/games/lastrino" 2>/dev/null) || true
     grep -q "WM_CLASS(STRING) = \"lastrino\", \"$class\"" <<<"$props" ||
         { echo "FAIL the installed game's window is not of class $class: $props"; failed=1; }
     grep -q '_NET_WM_ICON(CARDINAL)' <<<"$props" || { echo "FAIL the window has no icon"; failed=1; }
