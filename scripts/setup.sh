@@ -63,12 +63,14 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -q "${need[@]}"
 }
 
-# Configures and builds into build/. CI builds treat warnings as errors.
+# Configures and builds into build/: every target, or with --game only the
+# game's window. CI builds treat warnings as errors.
 build_game() {
-    local werror=OFF
+    local werror=OFF targets=()
     [ -n "${CI:-}" ] && werror=ON
+    [ "${1:-}" = --game ] && { targets=(--target lastrino); shift; }
     cmake -S "$root" -B "$root/build" -G Ninja -DLASTRINO_WERROR="$werror" "$@"
-    cmake --build "$root/build" --parallel 2
+    cmake --build "$root/build" --parallel 2 "${targets[@]}"
 }
 
 # The same build and every test under AddressSanitizer and
