@@ -2,6 +2,8 @@
 
 #include "controls.h"
 
+#include <wincodec.h>
+
 #include <algorithm>
 #include <array>
 #include <map>
@@ -23,7 +25,54 @@ int artworkDpi(int dpi) {
     return artworkDpis.back();
 }
 
-// Each bitmap is loaded once and kept for the program's life: a handful of
+// Releases a COM object when it goes out of scope.
+template <class T>
+struct Com {
+    T* p = nullptr;
+    ~Com() {
+        if (p) p->Release();
+    }
+    T* operator->() const { return p; }
+};
+
+// A PNG resource decoded by Windows' imaging component into a bitmap of the
+// screen's kind; null if any step fails.
+HBITMAP decodePng(const std::wstring& id) {
+    HRSRC found = FindResourceW(nullptr, id.c_str(), RT_RCDATA);
+    if (!found) return nullptr;
+    auto* bytes = static_cast<BYTE*>(LockResource(LoadResource(nullptr, found)));
+    Com<IWICImagingFactory> factory;
+    Com<IWICStream> stream;
+    Com<IWICBitmapDecoder> decoder;
+    Com<IWICBitmapFrameDecode> frame;
+    Com<IWICFormatConverter> pixels;
+    UINT w = 0, h = 0;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory.p))) ||
+        FAILED(factory->CreateStream(&stream.p)) ||
+        FAILED(stream->InitializeFromMemory(bytes, SizeofResource(nullptr, found))) ||
+        FAILED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand, &decoder.p)) ||
+        FAILED(decoder->GetFrame(0, &frame.p)) || FAILED(factory->CreateFormatConverter(&pixels.p)) ||
+        FAILED(pixels->Initialize(frame.p, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                  WICBitmapPaletteTypeCustom)) ||
+        FAILED(pixels->GetSize(&w, &h)))
+        return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = static_cast<LONG>(w);
+    info.bmiHeader.biHeight = -static_cast<LONG>(h);  // top-down, as the decoder writes the rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP b = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (b && FAILED(pixels->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(bits)))) {
+        DeleteObject(b);
+        b = nullptr;
+    }
+    return b;
+}
+
+// Each bitmap is decoded once and kept for the program's life: a handful of
 // pictures at a handful of DPIs.
 HBITMAP bitmap(std::string_view name, int dpi) {
     static std::map<std::pair<std::string, int>, HBITMAP> loaded;
@@ -31,7 +80,7 @@ HBITMAP bitmap(std::string_view name, int dpi) {
     if (!b) {
         std::wstring id = widen(name) + L"_" + std::to_wstring(dpi);
         std::transform(id.begin(), id.end(), id.begin(), ::towupper);
-        b = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), id.c_str(), IMAGE_BITMAP, 0, 0, 0));
+        b = decodePng(id);
     }
     return b;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Rasterises the game's SVG artwork for the .exe: each picture at every DPI the
 # game meets, sized to fit the box its window gives it there, on the colour it
-# stands on; the window icon as one .ico of many sizes. Writes artwork.rc,
+# stands on, as a PNG; the window icon as one .ico of many sizes. Writes artwork.rc,
 # the resource lines for them all.
 #   artwork.sh ASSETS_DIR OUT_DIR
 set -euo pipefail
@@ -24,15 +24,18 @@ px() { echo $((($1 * $2 + 720) / 1440)); }
 for dpi in "${dpis[@]}"; do
     for p in "${pictures[@]}"; do
         read -r name svg w h back <<<"$p"
-        rsvg-convert -a -w "$(px "$w" "$dpi")" -h "$(px "$h" "$dpi")" -b "$back" -o "$name-$dpi.png" "$assets/$svg"
-        convert "$name-$dpi.png" -alpha off "BMP3:$name-$dpi.bmp"
-        rm "$name-$dpi.png"
-        echo "${name^^}_$dpi BITMAP \"$name-$dpi.bmp\"" >>artwork.rc.new
+        rsvg-convert -a -w "$(px "$w" "$dpi")" -h "$(px "$h" "$dpi")" -b "$back" -o "$name-$dpi.svg.png" "$assets/$svg"
+        # Opaque, without colour-space chunks, packed as small as PNG goes:
+        # Windows' imaging component decodes it to the very same pixels.
+        convert "$name-$dpi.svg.png" -alpha off -strip -define png:compression-level=9 "$name-$dpi.png"
+        rm "$name-$dpi.svg.png"
+        echo "${name^^}_$dpi RCDATA \"$name-$dpi.png\"" >>artwork.rc.new
     done
 done
 sizes=(16 20 24 32 40 48 64 96 128 256)
 for s in "${sizes[@]}"; do rsvg-convert -w "$s" -h "$s" -o "icon-$s.png" "$assets/icons/lastrino.svg"; done
-icotool -c -o lastrino.ico $(printf 'icon-%s.png ' "${sizes[@]}")
+# The 256-pixel frame as a PNG, as Windows has read them since Vista.
+icotool -c -o lastrino.ico $(printf 'icon-%s.png ' "${sizes[@]:0:${#sizes[@]}-1}") -r icon-256.png
 rm icon-*.png
 echo 'LASTRINO ICON "lastrino.ico"' >>artwork.rc.new
 mv artwork.rc.new artwork.rc
