@@ -82,3 +82,6 @@ var Module = {
     bar.addEventListener("lostpointercapture", () => bar.removeEventListener("pointermove", move), { once: true });
   });
 })();
+
+// Kept for play offline once visited (a page opened from disk has no worker).
+if (location.protocol.startsWith("http")) addEventListener("load", () => navigator.serviceWorker?.register("sw.js"));
