@@ -116,9 +116,14 @@ build_web() {
         /usr/share/fonts-comic-neue/woff2/ComicNeue-{Regular,Bold}.woff2 \
         /usr/share/fonts/truetype/liberation/LiberationSans-{Regular,Bold}.ttf
     cp "$root/web/lastrino.webmanifest" "$out/"
-    # The service worker keeps every file of the build, in a cache named after their hash.
+    web_worker "$out"
+}
+
+# Writes the service worker into the built page $1: it keeps every file of
+# the build, in a cache named after their hash.
+web_worker() {
     local files
-    files=$(cd "$out" && find . -type f ! -name sw.js -printf '%P\n' | LC_ALL=C sort)
-    sed -e "s|@HASH@|$(cd "$out" && { sha256sum $files; cat "$root/web/sw.js"; } | sha256sum | cut -c1-16)|" \
-        -e "s|@FILES@|$(printf '"%s", ' $files | sed 's/, $//')|" "$root/web/sw.js" > "$out/sw.js"
+    files=$(cd "$1" && find . -type f ! -name sw.js -printf '%P\n' | LC_ALL=C sort)
+    sed -e "s|@HASH@|$(cd "$1" && { sha256sum $files; cat "$root/web/sw.js"; } | sha256sum | cut -c1-16)|" \
+        -e "s|@FILES@|$(printf '"%s", ' $files | sed 's/, $//')|" "$root/web/sw.js" > "$1/sw.js"
 }
