@@ -107,8 +107,9 @@ class Page(unittest.TestCase):
         self.load(build)
         self.assertEqual(self.browser.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"], [])
         files = sorted(str(p.relative_to(build)) for p in build.rglob("*") if p.is_file() and p.name != "sw.js")
-        self.assertEqual(self.js("return navigator.serviceWorker.ready.then(_ => caches.keys()).then(([k]) => caches.open(k))"
-                                 ".then(c => c.keys()).then(r => r.map(q => q.url.slice(origin.length + 1)))"), files)
+        self.assertEqual(self.js("return navigator.serviceWorker.ready.then(_ => caches.keys())"
+                                 ".then(([k]) => caches.open(k)).then(c => c.keys())"
+                                 ".then(r => r.map(q => q.url.slice(origin.length + 1)))"), files)
         # The server sends only the files inside (no folder, no symlink out), each to be asked for again.
         (build / "out").symlink_to(chromium.serve.__file__)
 
