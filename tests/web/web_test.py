@@ -121,13 +121,11 @@ class Page(unittest.TestCase):
         bad = subprocess.run([sys.executable, chromium.serve.__file__, build / "out"], capture_output=True, timeout=9)
         self.assertEqual((bad.returncode, bad.stderr.count(b"\n")), (1, 1))
         # Rebuilt, the page comes fresh by the next visit but one; with the server gone, it plays as kept.
-        page = (build / "index.html").read_text()
-        (build / "index.html").write_text(page.replace("<title>Lastrino!", "<title>Nuova"))
-        subprocess.run(["bash", "-c", 'source "$0"; web_worker "$1"', TESTS.parent / "scripts/setup.sh", build])
+        subprocess.run(["bash", "-c", 'sed -i "s/<title>Lastrino!/<title>Nuova/" "$1/index.html" && source "$0" && '
+                        'web_worker "$1"', TESTS.parent / "scripts/setup.sh", build], check=True)
         kept = self.js("return caches.keys()")
         self.browser.refresh()  # served as kept, it finds the new worker
-        WebDriverWait(self.browser, 20).until(lambda _: len(k := self.js("return caches.keys()")) == 1 and k != kept,
-                                              "no new worker alone")
+        WebDriverWait(self.browser, 20).until(lambda _: len(k := self.js("return caches.keys()")) == 1 and k != kept)
         httpd.shutdown()
         httpd.server_close()
         self.load(build)
