@@ -24,9 +24,9 @@ fuzz_packages=(clang libclang-rt-14-dev)
 bench_packages=(libbenchmark-dev libx11-dev libxdamage-dev xvfb xauth xdotool python3
                 dbus python3-pyatspi at-spi2-core heaptrack valgrind)
 # The browser version (scripts/web): Emscripten for the build, the game's two
-# fonts to ship with the page and woff2 to pack Liberation Sans for it;
-# headless Chromium driven by Selenium for its tests.
-web_packages=(emscripten fonts-comic-neue fonts-liberation woff2)
+# fonts to ship with the page and fontTools (pyftsubset, with brotli for WOFF2)
+# to cut them down for it; headless Chromium driven by Selenium for its tests.
+web_packages=(emscripten fonts-comic-neue fonts-liberation python3-fonttools python3-brotli)
 web_test_packages=(chromium chromium-driver python3-selenium)
 # Packages to cross-build the Windows game and to play it under Wine in the tests:
 # rsvg-convert rasterises the SVG artwork for the .exe, ImageMagick turns it
@@ -100,7 +100,7 @@ build_win32() {
 # the fonts. With "test" as $2 it makes the test build instead: every Start
 # deals the tiles in order, and the tests fire the timer's ticks themselves.
 build_web() {
-    local out=$1 flags=(-Os -Wall -Wextra)
+    local out=$1 flags=(-Oz -flto -Wall -Wextra)
     [ "${2:-}" = test ] && flags+=(-DLASTRINO_WEB_TEST)
     [ -n "${CI:-}" ] && flags+=(-Werror)
     mkdir -p "$out/icons" "$out/pictures" "$out/fonts"
@@ -108,18 +108,24 @@ build_web() {
     # modules only through NODE_PATH when the node on the PATH is another.
     NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH} em++ -std=c++20 "${flags[@]}" -I "$root" \
         "$root"/logic/{board,actions,clock,random}.cpp "$root"/web/{page,program,main}.cpp \
-        -lembind -sENVIRONMENT=web -sEXIT_RUNTIME=0 \
+        -lembind -sENVIRONMENT=web -sEXIT_RUNTIME=0 -sMALLOC=emmalloc \
         -o "$out/lastrino.js"
     cp "$root"/web/{index.html,lastrino.css,page.js} "$out/"
     cp "$root"/assets/icons/*.svg "$out/icons/"
     cp "$root"/assets/pictures/*.svg "$out/pictures/"
-    cp /usr/share/fonts-comic-neue/woff2/ComicNeue-{Regular,Bold}.woff2 "$out/fonts/"
-    # Debian ships Liberation Sans as TrueType only: packed, it is half the bytes.
-    local face
-    for face in LiberationSans-Regular LiberationSans-Bold; do
-        [ -s "$out/fonts/$face.woff2" ] && continue
-        cp "/usr/share/fonts/truetype/liberation/$face.ttf" "$out/fonts/"
-        woff2_compress "$out/fonts/$face.ttf" >/dev/null 2>&1
-        rm "$out/fonts/$face.ttf"
-    done
+    # The four faces cut down to the characters the page shows, as WOFF2.
+    /usr/bin/python3 "$root/web/subset_fonts.py" "$out/fonts" \
+        /usr/share/fonts-comic-neue/woff2/ComicNeue-{Regular,Bold}.woff2 \
+        /usr/share/fonts/truetype/liberation/LiberationSans-{Regular,Bold}.ttf
+    cp "$root/web/lastrino.webmanifest" "$out/"
+    web_worker "$out"
+}
+
+# Writes the service worker into the built page $1: it keeps every file of
+# the build, in a cache named after their hash.
+web_worker() {
+    local files
+    files=$(cd "$1" && find . -type f ! -name sw.js -printf '%P\n' | LC_ALL=C sort)
+    sed -e "s|@HASH@|$(cd "$1" && { sha256sum $files; cat "$root/web/sw.js"; } | sha256sum | cut -c1-16)|" \
+        -e "s|@FILES@|$(printf '"%s", ' $files | sed 's/, $//')|" "$root/web/sw.js" > "$1/sw.js"
 }

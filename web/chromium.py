@@ -1,5 +1,5 @@
-"""A headless Chromium on a page served from 127.0.0.1, for the tests, the
-screenshot and the load benchmark. Debian's chromium, chromium-driver and
+"""A Chromium, headless unless asked, on a page served from 127.0.0.1, for the
+tests, the screenshot and the benchmarks. Debian's chromium, chromium-driver and
 python3-selenium; run with Debian's /usr/bin/python3."""
 import tempfile
 import threading
@@ -14,11 +14,14 @@ FLAGS = ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-
          "--disable-background-networking", "--disable-component-update", "--disable-sync")
 
 
-def browser(*flags):
+def browser(*flags, headless=True):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
-    for flag in FLAGS + flags + ("--user-data-dir=" + tempfile.mkdtemp(),):
+    for flag in FLAGS[not headless:] + flags + ("--user-data-dir=" + tempfile.mkdtemp(),):
         options.add_argument(flag)
+    if not headless:  # as a player's browser, whose hidden tabs are throttled (chromedriver turns that off)
+        options.add_experimental_option("excludeSwitches", ["disable-background-timer-throttling",
+                                                            "disable-backgrounding-occluded-windows"])
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 

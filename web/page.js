@@ -82,3 +82,10 @@ var Module = {
     bar.addEventListener("lostpointercapture", () => bar.removeEventListener("pointermove", move), { once: true });
   });
 })();
+
+// Kept for play offline once visited (a page opened from disk has no worker): the worker comes once
+// the game window is painted and its fonts are in, so as not to hold them up.
+if (location.protocol.startsWith("http")) {
+  new PerformanceObserver(list => list.getEntriesByName("first-contentful-paint").length
+    && document.fonts.ready.then(() => navigator.serviceWorker?.register("sw.js"))).observe({ type: "paint", buffered: true });
+}

@@ -3,7 +3,10 @@
 # onto cell i (solved but for 30 and 31) and whose timer ticks when the test calls Module.testTick.
 # The test build plays the transcripts for the windows and is compared with the design; the page
 # as shipped is read as a screen reader hears it.
+import http.client
+import subprocess
 import sys
+import tempfile
 import unittest
 from pathlib import Path
 
@@ -96,6 +99,40 @@ class Page(unittest.TestCase):
         self.assertEqual(self.js("return performance.getEntriesByType('resource')"
                                  ".filter(e => !e.name.startsWith(location.origin)).length"), 0)
         self.assertIsNone(self.js("return Module.testTick"), "the shipped page has no test hook")
+
+    def test_offline(self):
+        # One visit to a copy of the page as shipped: it can be installed, and its worker keeps every file.
+        subprocess.run(["cp", "-a", sys.argv[1], build := Path(tempfile.mkdtemp(), "build")], check=True)
+        httpd, self.urls[build] = chromium.serving(build)
+        self.load(build)
+        self.assertEqual(self.browser.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"], [])
+        files = sorted(str(p.relative_to(build)) for p in build.rglob("*") if p.is_file() and p.name != "sw.js")
+        self.assertEqual(self.js("return navigator.serviceWorker.ready.then(_ => caches.keys())"
+                                 ".then(([k]) => caches.open(k)).then(c => c.keys())"
+                                 ".then(r => r.map(q => q.url.slice(origin.length + 1)))"), files)
+        # The server sends only the files inside (no folder, no symlink out), each to be asked for again.
+        (build / "out").symlink_to(chromium.serve.__file__)
+
+        def get(path, **headers):
+            (c := http.client.HTTPConnection(*httpd.server_address)).request("GET", path, headers=headers)
+            return (r := c.getresponse()).status, r.getheader("Cache-Control"), r.getheader("Last-Modified")
+        self.assertEqual([get(p, **{"If-Modified-Since": get("/")[2]})[:2] for p in ("/", "/fonts", "/fonts/", "/out")],
+                         [(304, "no-cache")] + [(404, "no-cache")] * 3)
+        bad = subprocess.run([sys.executable, chromium.serve.__file__, build / "out"], capture_output=True, timeout=9)
+        self.assertEqual((bad.returncode, bad.stderr.count(b"\n")), (1, 1))
+        # Rebuilt, the page comes fresh by the next visit but one; with the server gone, it plays as kept.
+        subprocess.run(["bash", "-c", 'sed -i "s/<title>Lastrino!/<title>Nuova/" "$1/index.html" && source "$0" && '
+                        'web_worker "$1"', TESTS.parent / "scripts/setup.sh", build], check=True)
+        kept = self.js("return caches.keys()")
+        self.browser.refresh()  # served as kept, it finds the new worker
+        WebDriverWait(self.browser, 20).until(lambda _: len(k := self.js("return caches.keys()")) == 1 and k != kept)
+        httpd.shutdown()
+        httpd.server_close()
+        self.load(build)
+        for control in ("cmdcomincia", "cmd28"):  # the empty cell is the last after Start
+            self.browser.find_element("id", "frmgioco-" + control).click()
+        self.assertEqual(self.js("return [document.title, ...['cmd28', 'lblcont'].map(c => "
+                                 "document.getElementById('frmgioco-' + c).textContent)]"), ["Nuova", "", "1"])
 
     # What the page prints for a transcript's commands.
     def play(self, commands):
