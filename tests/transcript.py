@@ -39,7 +39,7 @@ def transcripts(kind):
     return sorted(p for d in dirs for p in (HERE / d).glob("*.txt"))
 
 
-def session(path, windows):
+def session(path, windows, hidden=HIDDEN):
     # The commands to send and the lines to expect, for the driver or the windows.
     steps = []
     for line in Path(path).read_text(encoding="utf-8").splitlines():
@@ -47,7 +47,7 @@ def session(path, windows):
             steps.append([line[2:].replace("\\t", "\t").replace("\\r", "\r"), []])
         elif line.startswith("< "):
             steps[-1][1].append(line[2:])
-    if not windows or Path(path).parent.name == "windowed":
+    if not windows or Path(path).parent.name != "games":
         return [c for c, _ in steps], [e for _, out in steps for e in out]
     commands, expected = [], []
     for command, out in steps:
@@ -55,7 +55,7 @@ def session(path, windows):
         if not words or words[0].startswith("#") or any(e.startswith("error") for e in out):
             continue
         commands.append(" ".join(words))
-        out = [e for e in out if e != "event help-shown" and not e.startswith(HIDDEN)]
+        out = [e for e in out if e != "event help-shown" and not e.startswith(hidden)]
         if any(e.startswith("end-window ") and e != "end-window -" for e in out):
             out = [re.sub(r"^focus .*", "focus cmdsi", e) for e in out]
         expected += out

@@ -1,5 +1,6 @@
 // Lastrino! in the browser: shows the game window on the page; page.js
-// hands every click on a control to `click`.
+// hands every click on a control to `click`, each tick of the timer to
+// `tick`, and a window to `centre` again when the page is resized.
 #include "program.h"
 
 #include "logic/random.h"
@@ -9,8 +10,7 @@
 namespace {
 
 #ifdef LASTRINO_WEB_TEST
-// A test build: every Start deals in order, and the tests fire the timer's
-// ticks themselves (testTick) instead of waiting for them.
+// A test build: every Start deals in order.
 using Deal = lastrino::InOrderDeal;
 #else
 using Deal = lastrino::ClockRandom;
@@ -30,7 +30,6 @@ int main() { program().showGioco(); }
 
 EMSCRIPTEN_BINDINGS(lastrino) {
     emscripten::function("click", &click);
-#ifdef LASTRINO_WEB_TEST
-    emscripten::function("testTick", +[] { program().tempo_Timer(); });
-#endif
+    emscripten::function("tick", +[] { program().tempo_Timer(); });
+    emscripten::function("centre", &lastrino::web::centre);
 }

@@ -199,16 +199,21 @@ Window buildWindow(const layout::Window& design, std::span<const layout::Control
     return w;
 }
 
-void centreAndRaise(const Window& w) {
+void centre(val frame) {
     using layout::twipsPerPixel;
-    const val page = val::global("window");
-    const WindowPosition at = centred(page["innerWidth"].as<float>() * twipsPerPixel,
-                                      page["innerHeight"].as<float>() * twipsPerPixel,
-                                      w.frame["offsetWidth"].as<float>() * twipsPerPixel,
-                                      w.frame["offsetHeight"].as<float>() * twipsPerPixel);
-    // Kept in twips down to the fraction; the page places it on whole pixels.
-    style(w.frame, "left", std::to_string(std::lround(at.left / twipsPerPixel)) + "px");
-    style(w.frame, "top", std::to_string(std::lround(at.top / twipsPerPixel)) + "px");
+    const val page = document()["documentElement"];  // the page without its scroll bars
+    const WindowPosition at = centred(page["clientWidth"].as<float>() * twipsPerPixel,
+                                      page["clientHeight"].as<float>() * twipsPerPixel,
+                                      frame["offsetWidth"].as<float>() * twipsPerPixel,
+                                      frame["offsetHeight"].as<float>() * twipsPerPixel);
+    // Kept in twips down to the fraction; the page places it on whole pixels,
+    // and where it does not fit, at its top left corner: the page scrolls to the rest.
+    style(frame, "left", std::to_string(std::max(0L, std::lround(at.left / twipsPerPixel))) + "px");
+    style(frame, "top", std::to_string(std::max(0L, std::lround(at.top / twipsPerPixel))) + "px");
+}
+
+void centreAndRaise(const Window& w) {
+    centre(w.frame);
     val::module_property("raise")(w.frame);
 }
 

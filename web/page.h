@@ -31,6 +31,9 @@ Window buildWindow(const layout::Window& design, std::span<const layout::Control
 // A window's load step: centred on the page by its outer size, as a desktop
 // window is on the screen, and in front of the other.
 void centreAndRaise(const Window& w);
+// Centred so, but never with its title bar above or left of the page;
+// again when the page is resized, until the player moves it (page.js).
+void centre(val frame);
 
 void unload(Window& w);
 

@@ -1,11 +1,18 @@
 // The page's side of the windows: every click on a control goes to the
 // program by window and control name; Alt with a caption's underlined letter
 // presses it; a window comes to the front when touched and moves by its
-// title bar, Tab goes round its controls, and when a window closes the one
-// left takes the focus back where it last was, as on the desktop.
+// title bar, Tab goes round its controls, F6 goes to the other window, and
+// when a window closes the one left takes the focus back where it last was,
+// as on the desktop.
 "use strict";
 
 const windows = () => [...document.querySelectorAll(".window")];
+// Focused, a window comes in front (focusin below).
+const focusBack = w => w.querySelector(`.client [data-control="${w.dataset.focus}"]`)?.focus();
+let worker = null;
+
+// Opened from disk, the browser will not fetch the rules (lastrino.wasm): say how to open the page.
+if (location.protocol === "file:") document.getElementById("disco").hidden = false;
 
 var Module = {
   raise(frame) {
@@ -16,8 +23,16 @@ var Module = {
   unload(frame) {
     frame.remove();
     const left = windows().sort((a, b) => (Number(b.style.zIndex) || 0) - (Number(a.style.zIndex) || 0))[0];
-    // Focused, it comes in front (focusin below).
-    if (left) left.querySelector(`.client [data-control="${left.dataset.focus}"]`)?.focus();
+    if (left) focusBack(left);
+  },
+  // The game window's timer runs in a worker (timer.js), which a hidden tab
+  // does not slow down: one tick per message. A period of 0 stops it.
+  timer(period) {
+    if (!worker) {
+      worker = new Worker("timer.js");
+      worker.onmessage = () => Module.tick();
+    }
+    worker.postMessage(period);
   },
 };
 
@@ -49,12 +64,25 @@ var Module = {
     order[i < 0 ? (e.shiftKey ? n - 1 : 0) : (i + (e.shiftKey ? n - 1 : 1)) % n].focus();
   });
 
-  // Alt+S presses "&Soluzione" in the game window and "&Sì" in the end window:
-  // the access keys of the window that has the focus.
+  // F6 goes to the other window, where its focus last was; Escape closes the
+  // end window as its close box does. A page gets no Alt+Tab or Alt+F4.
   document.addEventListener("keydown", e => {
-    if (!e.altKey || e.ctrlKey || e.metaKey || e.key.length !== 1) return;
     const w = windowOf(document.activeElement) || front();
-    const target = w && w.querySelector(`[data-accesskey="${e.key.toLowerCase()}"]`);
+    if (!w || e.altKey || e.ctrlKey || e.metaKey) return;
+    const other = windows().find(o => o !== w);
+    if (e.key === "F6" && other) focusBack(other);
+    else if (e.key === "Escape" && w.dataset.window === "frmscelta") w.querySelector(".close").click();
+    else return;
+    e.preventDefault();
+  });
+
+  // Alt+S presses "&Soluzione" in the game window and "&Sì" in the end window:
+  // the access keys of the window that has the focus, by the key's place
+  // (KeyS), so that any layout works, and a Mac's Option+S, which types "ß".
+  document.addEventListener("keydown", e => {
+    if (!e.altKey || e.ctrlKey || e.metaKey || !e.code.startsWith("Key")) return;
+    const w = windowOf(document.activeElement) || front();
+    const target = w && w.querySelector(`[data-accesskey="${e.code.slice(3).toLowerCase()}"]`);
     if (!target) return;
     e.preventDefault();
     if (!target.disabled && getComputedStyle(target).visibility === "visible") target.click();
@@ -73,14 +101,18 @@ var Module = {
     if (!e.target.closest(".titlebar") || e.target.closest(".close")) return;
     const bar = e.target.closest(".titlebar");
     const dx = e.clientX - w.offsetLeft, dy = e.clientY - w.offsetTop;
+    // Never above or left of the page, where its title bar could not be reached again.
     const move = m => {
-      w.style.left = `${Math.round(m.clientX - dx)}px`;
-      w.style.top = `${Math.round(m.clientY - dy)}px`;
+      w.dataset.moved = "";
+      w.style.left = `${Math.max(0, Math.round(m.clientX - dx))}px`;
+      w.style.top = `${Math.max(0, Math.round(m.clientY - dy))}px`;
     };
     bar.setPointerCapture(e.pointerId);
     bar.addEventListener("pointermove", move);
     bar.addEventListener("lostpointercapture", () => bar.removeEventListener("pointermove", move), { once: true });
   });
+  // A window the player has not moved stays centred as the page changes size.
+  addEventListener("resize", () => windows().filter(w => !("moved" in w.dataset)).forEach(w => Module.centre(w)));
 })();
 
 // Kept for play offline once visited (a page opened from disk has no worker): the worker comes once

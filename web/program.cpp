@@ -5,8 +5,6 @@
 #include "logic/clock.h"
 #include "logic/layout.h"
 
-#include <emscripten/eventloop.h>
-
 #include <charconv>
 
 namespace lastrino::web {
@@ -41,10 +39,6 @@ void setAttribute(val e, const char* name, const std::string& value) {
 void nameCell(val cell, std::string_view label) {
     setAttribute(cell, "aria-label", layout::cellName(label));
 }
-
-#ifndef LASTRINO_WEB_TEST
-void onTimer(void* program) { static_cast<Program*>(program)->tempo_Timer(); }
-#endif
 
 // The cell of a control name "cmd1" to "cmd32", or 0.
 int cellOf(std::string_view control) {
@@ -112,15 +106,10 @@ void Gioco::enableOptions(bool enabled) {
 }
 
 void Gioco::enableTimer(bool enabled) {
+    // The page's timer ticks by its period, and 0 stops it (page.js);
+    // enabling a running timer leaves it be.
+    if (enabled != timer_) val::module_property("timer")(enabled ? tickMilliseconds : 0);
     timer_ = enabled;
-#ifndef LASTRINO_WEB_TEST
-    // One tick a second while enabled; enabling a running timer leaves it be.
-    if (enabled && interval_ == 0) interval_ = emscripten_set_interval(onTimer, tickMilliseconds, &program_);
-    if (!enabled && interval_ != 0) {
-        emscripten_clear_interval(interval_);
-        interval_ = 0;
-    }
-#endif
 }
 
 void Gioco::showHelp() { w_["cmdaiuto"]["style"].set("visibility", std::string("visible")); }
@@ -142,6 +131,8 @@ void Program::showGioco() {
 
 void Program::showScelta() {
     scelta_ = buildWindow(layout::frmscelta);
+    // A screen reader reads the message as the window opens.
+    setAttribute(scelta_.frame, "aria-describedby", "frmscelta-lblmess");
     centreAndRaise(scelta_);
     const std::string mosse = gioco_->moves();
     setText(scelta_["lblmess"], winMessage(mosse, gioco_->timedSelected(), gioco_->clockText()));

@@ -49,7 +49,6 @@ private:
     std::array<Colour, 33> colours_{};
     std::string lblcont_, lbltime_;
     bool timer_ = false;
-    [[maybe_unused]] long interval_ = 0;  // the page's interval; none in the test build
 };
 
 class Program {
