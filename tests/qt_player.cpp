@@ -4,6 +4,7 @@
 #include "ui_fixture.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QFontInfo>
 #include <QKeySequence>
 
@@ -109,9 +110,11 @@ int main(int argc, char** argv) {
         else if (command == u"look") look(run);
         else if (command == u"quit") break;
         else return std::fprintf(stderr, "unknown command %s\n", line.c_str()), 1;
+        // A new end window, as a screen reader hears it open: its description.
         if (run.scelta() && run.scelta() != reported) {
             reported = run.scelta();
-            std::printf("event end-window %s\n", qPrintable(reported->message()));
+            const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(reported);
+            std::printf("event end-window %s\n", qPrintable(heard->text(QAccessible::Description)));
         }
         deleteUnloaded();
     }

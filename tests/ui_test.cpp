@@ -136,6 +136,7 @@ private slots:
         int afterFirst = 0;
         for (int round = 1; round <= 20; ++round) {
             run.win(round % 2);  // timed and untimed games in turn
+            QCOMPARE(run.tempo()->interval(), 1000);  // tempo's period, as designed
             QPointer<ui::frmgioco> old = &run.gioco();
             click(run.endControl("cmdsi"));
             QVERIFY(!old->tempo()->isActive());  // stopped at once, though deleted later
