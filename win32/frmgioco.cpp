@@ -24,7 +24,7 @@ GameFrame::GameFrame(App& app) : Form(layout::frmgioco), app_(app) {
                                      .font = layout::cellFont,
                                      .tabIndex = layout::cellTabIndex(n),
                                      .align = layout::Align::Centre};
-        items().push_back({design, n == cells ? "" : tileLabel(n), n, {}});
+        items().push_back({design, n == cells ? "" : tileLabel(n), n});
     }
 }
 
