@@ -133,7 +133,6 @@ void Form::load() {
     for (const Item& item : items_)
         if (item.design.kind == Kind::Frame)
             SetWindowPos(item.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    optionsChanged();
     layOut({0, 0});
 
     Form_Load();
@@ -150,6 +149,9 @@ void Form::createControl(Item& item) {
     case Kind::Cell:
     case Kind::PictureButton:
     case Kind::Button: style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP; break;
+    // The group is one tab stop, on the selected option (a radio button takes
+    // WS_TABSTOP when checked and drops it when cleared); the arrow keys move
+    // within it.
     case Kind::Option: style |= BS_AUTORADIOBUTTON; break;
     case Kind::Frame: style |= BS_GROUPBOX | WS_GROUP; break;
     // A picture box takes the focus in its place in the tab order, though
@@ -216,17 +218,6 @@ void Form::layOut(POINT topLeft) {
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(windowIcon(GetSystemMetricsForDpi(SM_CXSMICON, dpi_))));
     InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-void Form::optionsChanged() {
-    // The group is one tab stop, on the selected option; the arrow keys
-    // move within it.
-    for (const Item& item : items_) {
-        if (item.design.kind != Kind::Option || !item.hwnd) continue;
-        const bool selected = SendMessageW(item.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        const LONG_PTR style = GetWindowLongPtrW(item.hwnd, GWL_STYLE);
-        SetWindowLongPtrW(item.hwnd, GWL_STYLE, selected ? style | WS_TABSTOP : style & ~WS_TABSTOP);
-    }
 }
 
 void Form::setTooltip(std::string_view name, std::string_view text) {
@@ -333,7 +324,6 @@ void Form::command(WPARAM wp, LPARAM lp) {
     if (isButton(item->design.kind)) {
         clicked(*item);
     } else if (item->design.kind == Kind::Option && SendMessageW(item->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) {
-        optionsChanged();
         clicked(*item);
     }
 }

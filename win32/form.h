@@ -60,8 +60,6 @@ protected:
     virtual AccessibleText accessibleText(const Item& item) const;
     // What a screen reader reads of the window after its name: none.
     virtual std::wstring description() const { return {}; }
-    // An option button was selected: the group's one tab stop goes with it.
-    void optionsChanged();
 
     // Extra controls that the design table lists apart (the board's cells).
     std::vector<Item>& items() { return items_; }

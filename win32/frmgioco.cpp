@@ -67,7 +67,6 @@ bool GameFrame::timedSelected() const {
 void GameFrame::selectTimed(bool timed) {
     SendMessageW(control("optsi"), BM_SETCHECK, timed ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(control("optno"), BM_SETCHECK, timed ? BST_UNCHECKED : BST_CHECKED, 0);
-    optionsChanged();
 }
 
 void GameFrame::enableOptions(bool enabled) {

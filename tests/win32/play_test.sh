@@ -5,19 +5,14 @@ build=$1
 source "$(dirname "$0")/session.sh"
 set_dpi 96
 
-# The shipped game: two quick Starts deal the 31 tiles at random over the
-# cells 1 to 31, and deal differently. Its timer ticks
-# once a second: 4 s after a timed Start the clock shows 3 to 5 s, where a
-# period of half or twice a second would show 8 or 2.
+# The shipped game: two quick Starts deal differently (the deal itself is the
+# rules' tests' to check). Its timer ticks once a second: 4 s after a timed
+# Start the clock shows 3 to 5 s, where a period of half or twice a second
+# would show 8 or 2.
 start_game lastrino.exe
 dealt=$(inspect wait "timed si" start "real 4" show start show exit)
 [[ "$(head -n1 <<<"$dealt")" =~ ^clock\ 00:0[345]$ ]] || fail "4 s after a timed Start: $(head -n1 <<<"$dealt")"
-boards=("$(sed -n 2p <<<"$dealt")" "$(sed -n 10p <<<"$dealt")")
-for board in "${boards[@]}"; do
-    [ "$(cut -d' ' -f2-32 <<<"$board" | tr -d BY | tr ' ' '\n' | sort -n | paste -sd,)" = "$(seq -s, 1 31)" ] &&
-        [ "${board##* }" = _E ] || fail "dealt: $board"
-done
-[ "${boards[0]}" != "${boards[1]}" ] || fail "two quick Starts dealt the same board: ${boards[0]}"
+[ "$(sed -n 2p <<<"$dealt")" != "$(sed -n 10p <<<"$dealt")" ] || fail "two quick Starts dealt the same board: $(sed -n 2p <<<"$dealt")"
 
 # In the test build, tile 28 down shows Help; Help pressed twice quickly, as
 # Windows reports it (down, up, double-click, up), exchanges 30 and 31 twice.
