@@ -40,7 +40,7 @@ HWND topWindow(const wchar_t* title) {
     return w && IsWindowVisible(w) ? w : nullptr;
 }
 
-// The design's names of a window's controls, by tab index.
+// The design's names of a window's controls, by their place in the tab order.
 std::vector<std::wstring> names(HWND top) {
     if (top && top == topWindow(endTitle)) return {L"Picture1", L"lblmess", L"Label2", L"cmdsi", L"cmdno"};
     std::vector<std::wstring> n = {L"cmdcomincia", L"cmdsoluzione", L"cmdesci"};
