@@ -10,10 +10,11 @@ build_packages=(cmake ninja-build g++ pkg-config libgtest-dev
                 fonts-comic-neue fonts-liberation)
 # Packages the tests need on top: an X server for the real window, xwininfo
 # and xprop to look at it, xdotool to click it, the desktop entry and AppStream validators, the
-# .deb tools, lintian and readelf, and a D-Bus session with the accessibility bus and
-# Debian's pyatspi to read the windows as a screen reader does.
+# .deb tools, lintian and readelf, a D-Bus session with the accessibility bus
+# and Debian's pyatspi to read the windows as a screen reader does, and
+# rsvg-convert to draw the artwork as the .exe and browsers do.
 test_packages=(xvfb xauth x11-utils xdotool desktop-file-utils appstream dpkg-dev lintian binutils
-               dbus at-spi2-core python3-pyatspi)
+               dbus at-spi2-core python3-pyatspi librsvg2-bin)
 # scripts/screenshot grabs the X screen with ImageMagick's import.
 screenshot_packages=(imagemagick)
 # The fuzzer (scripts/fuzz): clang with its libFuzzer and sanitizer runtimes.

@@ -64,12 +64,13 @@ QString focusName(const Run& run) {
     return focus ? focus->objectName() : QStringLiteral("-");
 }
 
+// The tiles and Start (named by its tooltip) as a screen reader hears them.
 void show(const Run& run) {
     std::printf("board");
     for (int n = 1; n <= 32; ++n) {
         const Colour face = run.cell(n)->face();
         const QString known = face == 0xFF8080 ? "B" : face == 0x00FFFF ? "Y" : face == 0x8000000F ? "E" : "";
-        std::printf(" %s%s", run.cell(n)->text().isEmpty() ? "_" : qPrintable(run.cell(n)->text()),
+        std::printf(" %s%s", qPrintable(run.cell(n)->accessibleName().replace(QStringLiteral("vuota"), "_")),
                     qPrintable(known.isEmpty() ? QString::asprintf("#%08X", face) : known));
     }
     std::printf("\nmoves %s\nclock %s\noptions %s %s\nhelp %s\ntooltip %s\nfocus %s\nend-window %s\n",
@@ -78,7 +79,7 @@ void show(const Run& run) {
                 run.control<QRadioButton>("optsi")->isChecked() ? "si" : "no",
                 run.control("optsi")->isEnabled() ? "enabled" : "disabled",
                 run.control("cmdaiuto")->isVisible() ? "shown" : "hidden",
-                qPrintable(run.control("cmdcomincia")->toolTip()), qPrintable(focusName(run)),
+                qPrintable(run.control("cmdcomincia")->accessibleName()), qPrintable(focusName(run)),
                 run.scelta() ? qPrintable(run.scelta()->message()) : "-");
 }
 
@@ -109,9 +110,10 @@ int main(int argc, char** argv) {
         else if (command == u"look") look(run);
         else if (command == u"quit") break;
         else return std::fprintf(stderr, "unknown command %s\n", line.c_str()), 1;
+        // A new end window, as a screen reader hears it open: its description.
         if (run.scelta() && run.scelta() != reported) {
             reported = run.scelta();
-            std::printf("event end-window %s\n", qPrintable(reported->message()));
+            std::printf("event end-window %s\n", qPrintable(reported->accessibleDescription()));
         }
         deleteUnloaded();
     }

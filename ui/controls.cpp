@@ -164,8 +164,6 @@ Controls buildWindow(QWidget& window, const layout::Window& design) {
                 b->setFace(c.back);
                 b->setTextColour(c.kind == Kind::Button ? c.text : buttonText);
                 b->setPicture(std::string(c.picture));
-                // A picture button is named by its tooltip, as its caption is empty.
-                if (c.caption.empty()) b->setAccessibleName(text(c.tooltip));
                 w = b;
                 break;
             }

@@ -107,10 +107,7 @@ std::string frmgioco::moves() const { return lblcont_->text().toStdString(); }
 void frmgioco::setMoves(std::string_view t) { lblcont_->setText(text(t)); }
 std::string frmgioco::clockText() const { return lbltime_->text().toStdString(); }
 void frmgioco::setClockText(std::string_view t) { lbltime_->setText(text(t)); }
-void frmgioco::setStartTooltip(std::string_view t) {
-    cmdcomincia_->setToolTip(text(t));
-    cmdcomincia_->setAccessibleName(text(t));
-}
+void frmgioco::setStartTooltip(std::string_view t) { cmdcomincia_->setToolTip(text(t)); }
 bool frmgioco::timedSelected() const { return optsi_->isChecked(); }
 void frmgioco::selectTimed(bool timed) { (timed ? optsi_ : optno_)->setChecked(true); }
 

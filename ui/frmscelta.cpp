@@ -37,6 +37,8 @@ void frmscelta::Form_Load() {
     program_.mosse() = gioco->moves();
     lblmess_->setText(
         text(winMessage(program_.mosse(), gioco->timedSelected(), gioco->clockText())));
+    // A screen reader reads the message with the window's name as it opens.
+    setAccessibleDescription(lblmess_->text());
 }
 
 void frmscelta::cmdsi_Click() {

@@ -100,6 +100,11 @@ void FaceButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
+bool FaceButton::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTipChange && text().isEmpty()) setAccessibleName(toolTip());
+    return QPushButton::event(event);
+}
+
 OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {}
 
 void OptionButton::focusInEvent(QFocusEvent* event) {

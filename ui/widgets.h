@@ -14,7 +14,8 @@ namespace lastrino::ui {
 
 // A graphical push button: its face painted in a colour value of its own,
 // kept exactly as set (system colours included), a caption and/or a 32 x 32
-// picture. Space and Enter on the focused button click it.
+// picture. Space and Enter on the focused button click it. Without a
+// caption, it is named by its tooltip, whenever that changes.
 class FaceButton final : public QPushButton {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     Colour face_ = colvuoto;

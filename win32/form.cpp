@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace lastrino::win32 {
 
@@ -16,20 +17,33 @@ namespace {
 
 constexpr wchar_t formClass[] = L"LastrinoForm";
 constexpr UINT unloadMessage = WM_APP + 1;
-// A control's id is this plus its tab index, clear of IDOK and IDCANCEL.
+// A control's id is this plus its place in the tab order (those out of it
+// last), clear of IDOK and IDCANCEL.
 constexpr int firstControlId = 100;
 constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD formExStyle = 0;
 
 using layout::Kind;
 
-// Labels without a caption, shapes and images have no window of their own:
-// they are painted on the window's surface, beneath every control.
+// Labels without a caption and shapes have no window of their own: they are
+// painted on the window's surface, beneath every control.
 bool onSurface(const layout::Control& c) {
-    return c.kind == Kind::Shape || c.kind == Kind::Image || (c.kind == Kind::Label && c.caption.empty());
+    return c.kind == Kind::Shape || (c.kind == Kind::Label && c.caption.empty());
 }
 
 bool isButton(Kind k) { return k == Kind::Cell || k == Kind::PictureButton || k == Kind::Button; }
+bool showsPicture(Kind k) { return k == Kind::PictureBox || k == Kind::Image; }
+
+// What the tooltip control keeps of a control of `form`, with its text at `text`.
+TOOLINFOW tool(HWND form, HWND control, wchar_t* text) {
+    TOOLINFOW ti{};
+    ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = form;
+    ti.uId = reinterpret_cast<UINT_PTR>(control);
+    ti.lpszText = text;
+    return ti;
+}
 
 // Device pixels for a length given at 96 dpi.
 int px(int at96, int dpi) { return MulDiv(at96, dpi, 96); }
@@ -64,8 +78,7 @@ void registerClass() {
 }  // namespace
 
 Form::Form(const layout::Window& design) : design_(design) {
-    for (const layout::Control& c : design.controls)
-        items_.push_back({c, std::string(c.caption), 0, std::string(c.tooltip)});
+    for (const layout::Control& c : design.controls) items_.push_back({c, std::string(c.caption)});
 }
 
 Form::~Form() { unload(); }
@@ -120,7 +133,6 @@ void Form::load() {
     for (const Item& item : items_)
         if (item.design.kind == Kind::Frame)
             SetWindowPos(item.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    optionsChanged();
     layOut({0, 0});
 
     Form_Load();
@@ -137,11 +149,16 @@ void Form::createControl(Item& item) {
     case Kind::Cell:
     case Kind::PictureButton:
     case Kind::Button: style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP; break;
+    // The group is one tab stop, on the selected option (a radio button takes
+    // WS_TABSTOP when checked and drops it when cleared); the arrow keys move
+    // within it.
     case Kind::Option: style |= BS_AUTORADIOBUTTON; break;
     case Kind::Frame: style |= BS_GROUPBOX | WS_GROUP; break;
     // A picture box takes the focus in its place in the tab order, though
     // nothing happens when it is clicked.
     case Kind::PictureBox: style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP; break;
+    // An image is a window too, so that a screen reader finds it.
+    case Kind::Image: cls = L"STATIC"; style |= SS_OWNERDRAW; break;
     default:
         cls = L"STATIC";
         style |= (c.align == layout::Align::Centre ? SS_CENTER : SS_LEFT) | WS_GROUP;
@@ -156,12 +173,12 @@ void Form::createControl(Item& item) {
     }
 
     const std::wstring caption = widen(item.caption);
-    const int id = firstControlId + std::max(c.tabIndex, 0);
+    const int id = firstControlId + static_cast<int>(&item - items_.data());
     item.hwnd = CreateWindowExW(0, cls, caption.c_str(), style, 0, 0, 0, 0, hwnd_,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    // A button, or picture box, keeps its face colour with it, read back
-    // exactly as set.
-    if (isButton(c.kind) || c.kind == Kind::PictureBox) {
+    // A button, picture box or image keeps its face colour with it, read
+    // back exactly as set.
+    if (isButton(c.kind) || showsPicture(c.kind)) {
         SetWindowLongPtrW(item.hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(c.back));
         SetWindowSubclass(item.hwnd, buttonProc, 0, 0);
     }
@@ -170,12 +187,7 @@ void Form::createControl(Item& item) {
 
     if (!c.tooltip.empty()) {
         std::wstring tip = widen(c.tooltip);
-        TOOLINFOW ti{};
-        ti.cbSize = TTTOOLINFOW_V2_SIZE;
-        ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        ti.hwnd = hwnd_;
-        ti.uId = reinterpret_cast<UINT_PTR>(item.hwnd);
-        ti.lpszText = tip.data();
+        TOOLINFOW ti = tool(hwnd_, item.hwnd, tip.data());
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
     }
 }
@@ -208,38 +220,28 @@ void Form::layOut(POINT topLeft) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void Form::optionsChanged() {
-    // The group is one tab stop, on the selected option; the arrow keys
-    // move within it.
-    for (const Item& item : items_) {
-        if (item.design.kind != Kind::Option || !item.hwnd) continue;
-        const bool selected = SendMessageW(item.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        const LONG_PTR style = GetWindowLongPtrW(item.hwnd, GWL_STYLE);
-        SetWindowLongPtrW(item.hwnd, GWL_STYLE, selected ? style | WS_TABSTOP : style & ~WS_TABSTOP);
-    }
-}
-
 void Form::setTooltip(std::string_view name, std::string_view text) {
-    for (Item& item : items_)
-        if (item.design.name == name) item.tooltip = text;
     std::wstring tip = widen(text);
-    TOOLINFOW ti{};
-    ti.cbSize = TTTOOLINFOW_V2_SIZE;
-    ti.hwnd = hwnd_;
-    ti.uId = reinterpret_cast<UINT_PTR>(control(name));
-    ti.lpszText = tip.data();
+    TOOLINFOW ti = tool(hwnd_, control(name), tip.data());
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 AccessibleText Form::accessibleText(const Item& item) const {
-    // A picture button says what its tooltip says.
-    if (item.design.kind == Kind::PictureButton) return {widen(item.tooltip), {}};
-    if (item.design.kind == Kind::PictureBox) return {widen(layout::pictureName(item.design.picture)), {}};
+    // A picture button says what its tooltip says, as the tooltip has it now.
+    if (item.design.kind == Kind::PictureButton) {
+        wchar_t tip[80] = L"";
+        TOOLINFOW ti = tool(hwnd_, item.hwnd, tip);
+        SendMessageW(tooltip_, TTM_GETTEXTW, std::size(tip), reinterpret_cast<LPARAM>(&ti));
+        return {tip, {}};
+    }
+    if (showsPicture(item.design.kind)) return {widen(layout::pictureName(item.design.picture)), {}};
     return {};
 }
 
 AccessibleText Form::textOf(HWND control) {
-    const auto* form = reinterpret_cast<const Form*>(GetWindowLongPtrW(GetParent(control), GWLP_USERDATA));
+    HWND top = GetAncestor(control, GA_ROOT);
+    const auto* form = reinterpret_cast<const Form*>(GetWindowLongPtrW(top, GWLP_USERDATA));
+    if (form && control == top) return {{}, form->description()};
     const Item* item = form ? form->itemOf(control) : nullptr;
     return item ? form->accessibleText(*item) : AccessibleText{};
 }
@@ -262,7 +264,7 @@ void Form::paintSurface(HDC dc) {
         const RECT r = pixelRect(design_, c, dpi_);
         if (c.kind == Kind::Label) {
             FillRect(dc, &r, brush(c.back));
-        } else if (c.kind == Kind::Shape) {
+        } else {
             // A two-pixel outline (at 96 dpi) inside the shape's rectangle.
             HPEN pen = CreatePen(PS_INSIDEFRAME, px(2, dpi_), colorref(c.back));
             HGDIOBJ oldPen = SelectObject(dc, pen);
@@ -271,8 +273,6 @@ void Form::paintSurface(HDC dc) {
             SelectObject(dc, oldBrush);
             SelectObject(dc, oldPen);
             DeleteObject(pen);
-        } else {
-            drawPicture(dc, c.picture, r, dpi_);
         }
     }
 }
@@ -283,7 +283,7 @@ void Form::drawItem(const DRAWITEMSTRUCT& d) {
     HDC dc = d.hDC;
     RECT r = d.rcItem;
     FillRect(dc, &r, brush(static_cast<Colour>(GetWindowLongPtrW(d.hwndItem, GWLP_USERDATA))));
-    if (item->design.kind == Kind::PictureBox) {
+    if (showsPicture(item->design.kind)) {
         drawPicture(dc, item->design.picture, r, dpi_);
         return;
     }
@@ -324,7 +324,6 @@ void Form::command(WPARAM wp, LPARAM lp) {
     if (isButton(item->design.kind)) {
         clicked(*item);
     } else if (item->design.kind == Kind::Option && SendMessageW(item->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) {
-        optionsChanged();
         clicked(*item);
     }
 }
@@ -382,6 +381,11 @@ LRESULT Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
         command(wp, lp);
         return 0;
+    case WM_GETOBJECT:
+        // The window itself, described where it has something to say.
+        if (static_cast<LONG>(lp) == OBJID_CLIENT && !description().empty())
+            return accessibleObject(hwnd, wp, &Form::textOf);
+        break;
     case WM_TIMER:
         timerTick();
         return 0;

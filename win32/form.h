@@ -43,7 +43,6 @@ protected:
         layout::Control design;
         std::string caption;
         int cell = 0;  // 1 to 32 for the board's cells
-        std::string tooltip;
         HWND hwnd = nullptr;
     };
 
@@ -59,8 +58,8 @@ protected:
     virtual std::string_view focusAtShow() const = 0;
     // What a screen reader says for a control the platform cannot name.
     virtual AccessibleText accessibleText(const Item& item) const;
-    // An option button was selected: the group's one tab stop goes with it.
-    void optionsChanged();
+    // What a screen reader reads of the window after its name: none.
+    virtual std::wstring description() const { return {}; }
 
     // Extra controls that the design table lists apart (the board's cells).
     std::vector<Item>& items() { return items_; }

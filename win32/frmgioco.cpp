@@ -24,7 +24,7 @@ GameFrame::GameFrame(App& app) : Form(layout::frmgioco), app_(app) {
                                      .font = layout::cellFont,
                                      .tabIndex = layout::cellTabIndex(n),
                                      .align = layout::Align::Centre};
-        items().push_back({design, n == cells ? "" : tileLabel(n), n, {}});
+        items().push_back({design, n == cells ? "" : tileLabel(n), n});
     }
 }
 
@@ -67,7 +67,6 @@ bool GameFrame::timedSelected() const {
 void GameFrame::selectTimed(bool timed) {
     SendMessageW(control("optsi"), BM_SETCHECK, timed ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(control("optno"), BM_SETCHECK, timed ? BST_UNCHECKED : BST_CHECKED, 0);
-    optionsChanged();
 }
 
 void GameFrame::enableOptions(bool enabled) {

@@ -10,6 +10,7 @@ namespace lastrino::win32 {
 EndFrame::EndFrame(App& app) : Form(layout::frmscelta), app_(app) {}
 
 std::string EndFrame::message() const { return windowText(control("lblmess")); }
+std::wstring EndFrame::description() const { return widen(message()); }
 
 void EndFrame::Form_Load() {
     centre();

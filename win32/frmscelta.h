@@ -21,6 +21,7 @@ public:
 private:
     void clicked(const Item& item) override;
     std::string_view focusAtShow() const override { return "cmdsi"; }
+    std::wstring description() const override;  // the message, read as the window opens
 
     App& app_;
 };

@@ -27,10 +27,13 @@ flat "$after10" "$(games 30)" || fail "after 10 games: $after10; after 40: $(gam
 flat "$after10" "$(inspect start "click 28" "click 32" help "end close" solution gui | tail -n1)" ||
     fail "after an end window closed: $(games 0), not $after10"
 
-# Moved to a 200% monitor the window is laid out afresh: 738 x 948, cells of 82.
-look() { inspect "dpi $1" look | grep -E '^frmgioco \| (-|cmd1) ' | cut -d'|' -f4-7 | paste -sd' '; }
-[ "$(look 192)" = " 0 | 0 | 738 | 948   64 | 224 | 82 | 82 " ] || fail "at 192 dpi: $(look 192)"
-[ "$(look 96)" = " 0 | 0 | 369 | 474   32 | 112 | 41 | 41 " ] || fail "back at 96 dpi: $(look 96)"
+# Moved to a 200% monitor the window goes where the system suggests and is
+# laid out afresh: 738 x 948, cells of 82, and the digit on cell 1 twice as
+# high as back at 96 dpi, give or take the font's hinting.
+look() { inspect "dpi $1" look "ink cmd1 6" | grep -E '^(at |frmgioco \| (-|cmd1) |[0-9]+x)' | cut -d'|' -f4-7 | paste -sd' '; }
+[[ "$(look 192)" =~ ^"at 192 192  0 | 0 | 738 | 948   64 | 224 | 82 | 82  "[0-9]+x([0-9]+)$ ]] && high=${BASH_REMATCH[1]} || fail "at 192 dpi: $(look 192)"
+[[ "$(look 96)" =~ ^"at 96 96  0 | 0 | 369 | 474   32 | 112 | 41 | 41  "[0-9]+x([0-9]+)$ ]] || fail "back at 96 dpi: $(look 96)"
+(( (high - 2 * BASH_REMATCH[1]) ** 2 <= 4 )) || fail "cell 1's digit is $high px high at 192 dpi, ${BASH_REMATCH[1]} at 96"
 once=$(moves 0)
 flat "$once" "$(moves 5)" || fail "after a DPI change: $once; after five more: $(moves 0)"
 echo "object test passed: $after10"

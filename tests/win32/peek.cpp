@@ -9,9 +9,13 @@
 //   pixel X Y        the colour at a client point of the window in front, 0xBBGGRR
 //   ink NAME INSET   WxH, the box of what is painted on a control unlike its
 //                    background, inside a margin of INSET pixels at 96 dpi
-//   dpi N            the game window moved to a monitor of that DPI
-// Controls are found by their tab index in the design (the game sets each
-// control's id to 100 + its tab index).
+//   dpi N            the game window moved to a monitor of that DPI, where the
+//                    system suggests (N, N) on the screen: "at X Y", where it went
+//   name NAME        what a screen reader is told a control is called
+//   real N           N seconds of real time go by (for the shipped game's
+//                    timer), then the clock as "show" prints it
+// Controls are found by their place in the design's tab order, those out of
+// it last (the game sets each control's id to 100 + that place).
 #include <windows.h>
 
 #include <oleacc.h>
@@ -36,7 +40,7 @@ HWND topWindow(const wchar_t* title) {
     return w && IsWindowVisible(w) ? w : nullptr;
 }
 
-// The design's names of a window's controls, by tab index.
+// The design's names of a window's controls, by their place in the tab order.
 std::vector<std::wstring> names(HWND top) {
     if (top && top == topWindow(endTitle)) return {L"Picture1", L"lblmess", L"Label2", L"cmdsi", L"cmdno"};
     std::vector<std::wstring> n = {L"cmdcomincia", L"cmdsoluzione", L"cmdesci"};
@@ -44,7 +48,7 @@ std::vector<std::wstring> names(HWND top) {
         n.push_back(L"cmd" + std::to_wstring(cell));
         if (cell == 28) n.insert(n.end(), {L"Label1", L"Picture1"});
     }
-    n.insert(n.end(), {L"Frame1", L"Frame2", L"lblcont", L"lbltime", L"optsi", L"optno", L"cmdaiuto"});
+    n.insert(n.end(), {L"Frame1", L"Frame2", L"lblcont", L"lbltime", L"optsi", L"optno", L"cmdaiuto", L"Shape1", L"Image1"});
     return n;
 }
 
@@ -92,17 +96,17 @@ std::wstring hex(unsigned value, const wchar_t* format) {
     return buf;
 }
 
-// What a screen reader is told a control is called; a picture button is
-// called by its tooltip.
-std::wstring spoken(HWND w) {
+// What a screen reader is told a window is called (a picture button is
+// called by its tooltip), or how it is described.
+std::wstring spoken(HWND w, bool description = false) {
     IAccessible* acc = nullptr;
-    BSTR name = nullptr;
+    BSTR text = nullptr;
     VARIANT self{};
     self.vt = VT_I4;
     if (SUCCEEDED(AccessibleObjectFromWindow(w, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&acc))))
-        acc->get_accName(self, &name), acc->Release();
-    const std::wstring s = name ? name : L"?";
-    SysFreeString(name);
+        (description ? acc->get_accDescription(self, &text) : acc->get_accName(self, &text)), acc->Release();
+    const std::wstring s = text ? text : L"?";
+    SysFreeString(text);
     return s;
 }
 
@@ -133,16 +137,18 @@ void waitUntil(int seconds, const std::function<bool()>& ready, const std::wstri
         if (GetTickCount64() > deadline) fail(L"timed out: " + what);
 }
 
-// What the text driver's "show" prints, less what no window shows.
-std::vector<std::wstring> state() {
+// What the text driver's "show" prints, less what no window shows. The
+// tiles are read as a screen reader hears them, or, `heard` false, by their
+// captions (quicker).
+std::vector<std::wstring> state(bool heard = true) {
     HWND game = topWindow(gameTitle), end = topWindow(endTitle);
     if (!game) return {L"no game window"};
     std::wstring board = L"board";
     for (int n = 1; n <= 32; ++n) {
         HWND cell = control(game, L"cmd" + std::to_wstring(n));
-        const std::wstring label = text(cell);
+        const std::wstring label = heard ? spoken(cell) : text(cell).empty() ? L"vuota" : text(cell);
         const auto face = static_cast<unsigned>(GetWindowLongPtrW(cell, GWLP_USERDATA));
-        board += L" " + (label.empty() ? L"_" : label) +
+        board += L" " + (label == L"vuota" ? L"_" : label) +
                  (face == 0xFF8080 ? L"B" : face == 0x00FFFF ? L"Y" : face == 0x8000000F ? L"E" : hex(face, L"#%08X"));
     }
     HWND optsi = control(game, L"optsi");
@@ -171,11 +177,11 @@ void key(const std::string& name) {
         if (vk) keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyW(vk & 0xFF, MAPVK_VK_TO_VSC)),
                             up | (vk & 0x100 ? KEYEVENTF_EXTENDEDKEY : 0), 0);
     };
-    const std::vector<std::wstring> before = state();
+    const std::vector<std::wstring> before = state(false);
     HWND was = focused();
     SetForegroundWindow(front());
     stroke(held, 0), stroke(k, 0), stroke(k, KEYEVENTF_KEYUP), stroke(held, KEYEVENTF_KEYUP);
-    waitUntil(10, [&] { return settle(), ended() || focused() != was || state() != before; }, L"a key's effect");
+    waitUntil(10, [&] { return settle(), ended() || focused() != was || state(false) != before; }, L"a key's effect");
     settle();
 }
 
@@ -284,11 +290,12 @@ void moveToDpi(HWND w, int dpi) {
     RECT r;
     GetWindowRect(w, &r);
     const int from = GetDpiForWindow(w);
-    RECT suggested{r.left, r.top, r.left + MulDiv(r.right - r.left, dpi, from), r.top + MulDiv(r.bottom - r.top, dpi, from)};
+    RECT suggested{dpi, dpi, dpi + MulDiv(r.right - r.left, dpi, from), dpi + MulDiv(r.bottom - r.top, dpi, from)};
     void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr);
     send(w, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
     VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    GetWindowRect(w, &r), out(L"at " + std::to_wstring(r.left) + L" " + std::to_wstring(r.top));
 }
 
 void play() {
@@ -341,6 +348,8 @@ void play() {
         else if (command == "ink") out(ink(control(front(), what), std::stoi(arg2)));
         else if (command == "pixel") painted(front()), out(colour(front(), std::stoi(arg), std::stoi(arg2)));
         else if (command == "dpi") moveToDpi(game, std::stoi(arg));
+        else if (command == "name") out(spoken(control(front(), what)));
+        else if (command == "real") Sleep(std::stoi(arg) * 1000), out(L"clock " + text(control(game, L"lbltime")));
         else if (command == "quit") break;
         else if (command != "rand") fail(L"unknown command " + std::wstring(line.begin(), line.end()));
         if (!answered || ended()) {
@@ -348,7 +357,8 @@ void play() {
             out(L"event exit");
             break;
         }
-        if (HWND now = topWindow(endTitle); now && now != end) out(L"event end-window " + text(control(now, L"lblmess")));
+        // A new end window, as a screen reader hears it open: its description.
+        if (HWND now = topWindow(endTitle); now && now != end) out(L"event end-window " + spoken(now, true));
     }
 }
 
