@@ -102,6 +102,7 @@ bool Driver::error(std::string_view reason) {
 }
 
 bool Driver::line(std::string_view text) {
+    if (text.size() > maxLine) return error("the line is longer than " + std::to_string(maxLine) + " characters");
     // Trailing white space includes the carriage return of a CRLF line.
     constexpr std::string_view space = " \t\r\n\v\f";
     const auto first = text.find_first_not_of(space);

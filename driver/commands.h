@@ -3,6 +3,7 @@
 
 #include "program.h"
 
+#include <cstddef>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,9 @@ namespace lastrino::driver {
 class Driver {
 public:
     explicit Driver(std::ostream& out);
+
+    // The longest input line it takes; a longer one is refused.
+    static constexpr std::size_t maxLine = 4096;
 
     // Runs one input line. Returns false once the driver is to end.
     bool line(std::string_view text);

@@ -1,5 +1,7 @@
 #include "clock.h"
 
+#include <limits>
+
 namespace lastrino {
 
 std::string clockText(std::uint64_t minuti, int secondi) {
@@ -22,11 +24,16 @@ void tick(GameState& s, GameWindow& w) {
 
 void ticks(GameState& s, GameWindow& w, std::uint64_t periods) {
     if (periods == 0) return;
-    s.minuti += periods / 60;
+    // The minutes stop at the largest count rather than wrap back to 00.
+    const auto addMinutes = [&s](std::uint64_t m) {
+        s.minuti = m > std::numeric_limits<std::uint64_t>::max() - s.minuti ? std::numeric_limits<std::uint64_t>::max()
+                                                                            : s.minuti + m;
+    };
+    addMinutes(periods / 60);
     s.secondi += static_cast<int>(periods % 60);
     if (s.secondi >= 60) {
         s.secondi -= 60;
-        s.minuti += 1;
+        addMinutes(1);
     }
     w.setClockText(clockText(s.minuti, s.secondi));
     w.enableTimer(true);

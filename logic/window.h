@@ -31,7 +31,7 @@ constexpr bool isSystemColour(Colour c) { return (c & 0xFF000000u) == 0x80000000
 struct GameState {
     int partita = 0;           // 1 while a game is in progress
     int secondi = 0;           // 0..59 between ticks
-    std::uint64_t minuti = 0;  // never wrapped
+    std::uint64_t minuti = 0;  // never wrapped: it stops at the largest count
     int atempo = 0;            // 1 = timed game chosen
 };
 
