@@ -41,8 +41,9 @@ std::string title(Display* display, Window window) {
     unsigned long count = 0, left = 0;
     unsigned char* data = nullptr;
     std::string name;
-    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count, &left,
-                           &data) == Success && data != nullptr) {
+    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count, &left, &data) ==
+            Success &&
+        data != nullptr) {
         name.assign(reinterpret_cast<char*>(data), count);
         XFree(data);
     }

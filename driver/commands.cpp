@@ -106,7 +106,8 @@ bool Driver::line(std::string_view text) {
     // Trailing white space includes the carriage return of a CRLF line.
     constexpr std::string_view space = " \t\r\n\v\f";
     const auto first = text.find_first_not_of(space);
-    text = first == std::string_view::npos ? std::string_view{} : text.substr(first, text.find_last_not_of(space) - first + 1);
+    text = first == std::string_view::npos ? std::string_view{}
+                                           : text.substr(first, text.find_last_not_of(space) - first + 1);
     const auto words = split(text);
     bool goOn = true;
     if (!words.empty() && words[0][0] != '#') goOn = run(words);

@@ -35,7 +35,10 @@ void GameWindowInMemory::showHelp() {
 
 Program::Program(Events events)
     : events_(std::move(events)),
-      gioco_([this] { showEndWindow(); }, [this] { if (events_.helpShown) events_.helpShown(); }) {
+      gioco_([this] { showEndWindow(); },
+             [this] {
+                 if (events_.helpShown) events_.helpShown();
+             }) {
     showGameWindow();
 }
 

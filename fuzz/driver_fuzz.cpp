@@ -12,8 +12,8 @@
 
 namespace {
 
-using lastrino::driver::Driver;
 using lastrino::ScriptedRandom;
+using lastrino::driver::Driver;
 
 bool isStart(std::string_view line) {
     constexpr std::string_view blank = " \t\r\n\v\f";

@@ -19,9 +19,7 @@ constexpr int columnOf(int cell) { return (cell - 1) % columns; }
 
 // Tile t wears the colour of its home square on a checkerboard, blue where
 // row + column is even.
-constexpr Colour tileColour(int tile) {
-    return (rowOf(tile) + columnOf(tile)) % 2 == 0 ? colblu : colgiallo;
-}
+constexpr Colour tileColour(int tile) { return (rowOf(tile) + columnOf(tile)) % 2 == 0 ? colblu : colgiallo; }
 
 // The label of tile t ("1" to "31"); the empty cell's label is "".
 std::string tileLabel(int tile);

@@ -75,9 +75,7 @@ constexpr Font comic18Bold{"Comic Sans MS", 18, 700};
 // Cell buttons: a pitch of 600 and a size of 615, so neighbours overlap by
 // one pixel and no gap shows.
 constexpr int cellSize = 615;
-constexpr Rect cellRect(int cell) {
-    return {480 + 600 * columnOf(cell), 1680 + 600 * rowOf(cell), cellSize, cellSize};
-}
+constexpr Rect cellRect(int cell) { return {480 + 600 * columnOf(cell), 1680 + 600 * rowOf(cell), cellSize, cellSize}; }
 // Cells 1 to 28 follow the three buttons in the tab order; 29 to 32 come
 // after Label1 and Picture1.
 constexpr int cellTabIndex(int cell) { return cell <= 28 ? cell + 2 : cell + 4; }
@@ -85,6 +83,8 @@ constexpr int cellTabIndex(int cell) { return cell <= 28 ? cell + 2 : cell + 4; 
 // Design state of a cell: the solved board.
 constexpr Colour cellColourAtLoad(int cell) { return cell == cells ? colvuoto : tileColour(cell); }
 
+// The tables keep one control to a line or two, as they read best.
+// clang-format off
 inline constexpr std::array<Control, 14> gameControls{{
     {.name = "Label1", .twips = {360, 1560, 2655, 5055}, .back = colrosso, .tabIndex = 31},
     {.name = "cmdcomincia", .kind = Kind::PictureButton, .twips = {3240, 5400, 615, 615},
@@ -115,8 +115,11 @@ inline constexpr std::array<Control, 14> gameControls{{
     {.name = "Image1", .kind = Kind::Image, .twips = {120, 6840, 1230, 165}, .picture = "striscia"},
 }};
 
+// clang-format on
+
 inline constexpr Window frmgioco{"frmgioco", "Lastrino!", 5535, 7110, colpesca, "lastrino", gameControls};
 
+// clang-format off
 inline constexpr std::array<Control, 5> endControls{{
     {.name = "Picture1", .kind = Kind::PictureBox, .twips = {360, 240, 5415, 735}, .tabIndex = 0,
      .picture = "vittoria"},
@@ -132,6 +135,8 @@ inline constexpr std::array<Control, 5> endControls{{
      .back = colsi, .text = colbuttontext, .font = msSansSmallBold, .tabIndex = 4,
      .align = Align::Centre},
 }};
+
+// clang-format on
 
 inline constexpr Window frmscelta{"frmscelta", "Un'altra partita?", 6135, 3495, colpesca, "lastrino", endControls};
 

@@ -6,8 +6,7 @@ namespace lastrino {
 
 namespace {
 std::uint64_t clockNow() {
-    return static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 }  // namespace
 

@@ -10,8 +10,8 @@ namespace lastrino {
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    virtual void reseed() = 0;    // from the system clock, at every Start
-    virtual double next() = 0;    // uniform in [0, 1)
+    virtual void reseed() = 0;  // from the system clock, at every Start
+    virtual double next() = 0;  // uniform in [0, 1)
 };
 
 // The real generator. Reseeding mixes a nanosecond clock into the current

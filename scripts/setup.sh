@@ -5,7 +5,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages to build and play.
 # Comic Neue and Liberation Sans stand in for the faces the windows name.
-build_packages=(cmake ninja-build g++ pkg-config libgtest-dev
+build_packages=(cmake ninja-build g++ pkg-config libgtest-dev clang-format
                 qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
                 fonts-comic-neue fonts-liberation)
 # Packages the tests need on top: an X server for the real window, xwininfo

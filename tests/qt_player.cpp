@@ -74,8 +74,7 @@ void show(const Run& run) {
                     qPrintable(known.isEmpty() ? QString::asprintf("#%08X", face) : known));
     }
     std::printf("\nmoves %s\nclock %s\noptions %s %s\nhelp %s\ntooltip %s\nfocus %s\nend-window %s\n",
-                qPrintable(run.control<QLabel>("lblcont")->text()),
-                qPrintable(run.control<QLabel>("lbltime")->text()),
+                qPrintable(run.control<QLabel>("lblcont")->text()), qPrintable(run.control<QLabel>("lbltime")->text()),
                 run.control<QRadioButton>("optsi")->isChecked() ? "si" : "no",
                 run.control("optsi")->isEnabled() ? "enabled" : "disabled",
                 run.control("cmdaiuto")->isVisible() ? "shown" : "hidden",
@@ -102,7 +101,8 @@ int main(int argc, char** argv) {
         else if (command == u"tick") run.elapse(arg.isEmpty() ? 1 : arg.toInt());
         else if (command == u"end" && arg == u"close") run.scelta()->close();
         else if (command == u"end") click(run.endControl(arg == u"si" ? "cmdsi" : "cmdno"));
-        else if (command == u"rand") for (const QString& x : w.mid(1)) run.random->push(x.toDouble());
+        else if (command == u"rand")
+            for (const QString& x : w.mid(1)) run.random->push(x.toDouble());
         else if (command == u"show") show(run);
         else if (command == u"key") press(run, arg);
         else if (command == u"focus") std::printf("focus %s\n", qPrintable(focusName(run)));

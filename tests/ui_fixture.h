@@ -29,8 +29,7 @@ inline void deleteUnloaded() { QCoreApplication::sendPostedEvents(nullptr, QEven
 struct Run {
     int quits = 0;
     ScriptedRandom* random = new ScriptedRandom;
-    std::unique_ptr<ui::Program> program{
-        new ui::Program(std::unique_ptr<RandomSource>(random), [this] { ++quits; })};
+    std::unique_ptr<ui::Program> program{new ui::Program(std::unique_ptr<RandomSource>(random), [this] { ++quits; })};
     Run() { program->showGioco(); }
 
     ui::frmgioco& gioco() const { return *program->gioco(); }
@@ -44,7 +43,9 @@ struct Run {
         }
     }
     template <class T = QWidget>
-    T* control(const char* name) const { return qobject_cast<T*>(gioco().control(QLatin1String(name))); }
+    T* control(const char* name) const {
+        return qobject_cast<T*>(gioco().control(QLatin1String(name)));
+    }
     QWidget* endControl(const char* name) const { return scelta()->control(QLatin1String(name)); }
     ui::FaceButton* cell(int n) const { return gioco().cell(n); }
 

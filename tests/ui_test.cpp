@@ -88,7 +88,8 @@ private slots:
             ui::paintPicture(painter, name, ours.rect());
             painter.end();
             qsizetype off = 0;
-            for (qsizetype i = 0; i < ours.sizeInBytes(); ++i) off += std::abs(ours.constBits()[i] - theirs.constBits()[i]) > 64;
+            for (qsizetype i = 0; i < ours.sizeInBytes(); ++i)
+                off += std::abs(ours.constBits()[i] - theirs.constBits()[i]) > 64;
             QVERIFY2(!ours.isNull() && off <= ours.sizeInBytes() / 1000, name);
         }
         if (qEnvironmentVariable("QT_SCALE_FACTOR") != u"2") return;
@@ -111,7 +112,7 @@ private slots:
         Run run;
         int afterFirst = 0;
         for (int round = 1; round <= 20; ++round) {
-            run.win(round % 2);  // timed and untimed games in turn
+            run.win(round % 2);                       // timed and untimed games in turn
             QCOMPARE(run.tempo()->interval(), 1000);  // tempo's period, as designed
             QPointer<ui::frmgioco> old = &run.gioco();
             click(run.endControl("cmdsi"));

@@ -124,8 +124,8 @@ void paintPicture(QPainter& painter, std::string_view name, const QRectF& box) {
     if (!svg.isValid()) return;
     QSizeF size = svg.defaultSize();
     size.scale(box.size(), Qt::KeepAspectRatio);
-    const QRectF target(box.left() + (box.width() - size.width()) / 2,
-                        box.top() + (box.height() - size.height()) / 2, size.width(), size.height());
+    const QRectF target(box.left() + (box.width() - size.width()) / 2, box.top() + (box.height() - size.height()) / 2,
+                        size.width(), size.height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     svg.render(&painter, target);
@@ -138,9 +138,8 @@ Controls buildWindow(QWidget& window, const layout::Window& design) {
     Q_UNUSED(accessibleFactory);
     window.setObjectName(text(design.name));
     window.setWindowTitle(text(design.caption));
-    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint);
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     window.setFixedSize(layout::pixels(design.clientWidth), layout::pixels(design.clientHeight));
     // One icon for the whole program, which every window shows: an icon of
     // each window's own would leave its rendered sizes in Qt's pixmap cache
@@ -156,71 +155,70 @@ Controls buildWindow(QWidget& window, const layout::Window& design) {
         Q_ASSERT(parent);
         QWidget* w = nullptr;
         switch (c.kind) {
-            case Kind::Cell:
-            case Kind::PictureButton:
-            case Kind::Button: {
-                auto* b = new FaceButton(parent);
-                b->setText(text(c.caption));
-                b->setFace(c.back);
-                b->setTextColour(c.kind == Kind::Button ? c.text : buttonText);
-                b->setPicture(std::string(c.picture));
-                w = b;
-                break;
-            }
-            case Kind::Label: {
-                auto* l = new QLabel(parent);
-                l->setTextFormat(Qt::PlainText);
-                l->setText(text(c.caption));
-                l->setAlignment(Qt::AlignTop |
-                                (c.align == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
-                l->setWordWrap(c.wordWrap);
-                l->setAutoFillBackground(true);
-                l->setFocusPolicy(Qt::NoFocus);
-                setColours(*l, c.back, c.text);
-                if (parent == &window) surface.append(l);
-                // The counter and the clock read as their caption, then as
-                // the frame that says what they count.
-                if (auto* frame = qobject_cast<Frame*>(parent)) l->setAccessibleDescription(frame->caption());
-                w = l;
-                break;
-            }
-            case Kind::Frame: {
-                auto* f = new Frame(parent, text(c.caption));
-                f->setAccessibleName(f->caption());
-                setColours(*f, c.back, c.text);
-                w = f;
-                break;
-            }
-            case Kind::Option: {
-                auto* o = new OptionButton(text(c.caption), parent);
-                o->setChecked(c.selected);
-                o->setAutoFillBackground(true);
-                o->setFocusPolicy(Qt::StrongFocus);
-                o->setBackgroundRole(QPalette::Window);
-                setColours(*o, c.back, c.text);
-                w = o;
-                break;
-            }
-            case Kind::PictureBox: {
-                auto* p = new PictureBox(parent, std::string(c.picture), true);
-                p->setAccessibleName(text(layout::pictureName(c.picture)));
-                setColours(*p, c.back, c.text);
-                w = p;
-                break;
-            }
-            case Kind::Image: {
-                auto* p = new PictureBox(parent, std::string(c.picture), false);
-                p->setAccessibleName(text(layout::pictureName(c.picture)));
-                p->setAutoFillBackground(false);
-                surface.append(p);
-                w = p;
-                break;
-            }
-            case Kind::Shape: {
-                w = new Shape(parent, c.back);
-                surface.append(w);
-                break;
-            }
+        case Kind::Cell:
+        case Kind::PictureButton:
+        case Kind::Button: {
+            auto* b = new FaceButton(parent);
+            b->setText(text(c.caption));
+            b->setFace(c.back);
+            b->setTextColour(c.kind == Kind::Button ? c.text : buttonText);
+            b->setPicture(std::string(c.picture));
+            w = b;
+            break;
+        }
+        case Kind::Label: {
+            auto* l = new QLabel(parent);
+            l->setTextFormat(Qt::PlainText);
+            l->setText(text(c.caption));
+            l->setAlignment(Qt::AlignTop | (c.align == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+            l->setWordWrap(c.wordWrap);
+            l->setAutoFillBackground(true);
+            l->setFocusPolicy(Qt::NoFocus);
+            setColours(*l, c.back, c.text);
+            if (parent == &window) surface.append(l);
+            // The counter and the clock read as their caption, then as
+            // the frame that says what they count.
+            if (auto* frame = qobject_cast<Frame*>(parent)) l->setAccessibleDescription(frame->caption());
+            w = l;
+            break;
+        }
+        case Kind::Frame: {
+            auto* f = new Frame(parent, text(c.caption));
+            f->setAccessibleName(f->caption());
+            setColours(*f, c.back, c.text);
+            w = f;
+            break;
+        }
+        case Kind::Option: {
+            auto* o = new OptionButton(text(c.caption), parent);
+            o->setChecked(c.selected);
+            o->setAutoFillBackground(true);
+            o->setFocusPolicy(Qt::StrongFocus);
+            o->setBackgroundRole(QPalette::Window);
+            setColours(*o, c.back, c.text);
+            w = o;
+            break;
+        }
+        case Kind::PictureBox: {
+            auto* p = new PictureBox(parent, std::string(c.picture), true);
+            p->setAccessibleName(text(layout::pictureName(c.picture)));
+            setColours(*p, c.back, c.text);
+            w = p;
+            break;
+        }
+        case Kind::Image: {
+            auto* p = new PictureBox(parent, std::string(c.picture), false);
+            p->setAccessibleName(text(layout::pictureName(c.picture)));
+            p->setAutoFillBackground(false);
+            surface.append(p);
+            w = p;
+            break;
+        }
+        case Kind::Shape: {
+            w = new Shape(parent, c.back);
+            surface.append(w);
+            break;
+        }
         }
         w->setObjectName(text(c.name));
         w->setGeometry(toPixels(c.twips));
@@ -243,8 +241,7 @@ void orderTabs(QWidget& window) {
         const QVariant index = w->property(tabIndexProperty);
         if (index.isValid() && (w->focusPolicy() & Qt::TabFocus)) chain.append({index.toInt(), w});
     }
-    std::stable_sort(chain.begin(), chain.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
 }
 
@@ -254,9 +251,8 @@ void centre(QWidget& window) {
     window.winId();
     const QRect screen = window.screen()->geometry();
     const QRect outer = window.frameGeometry();
-    const WindowPosition at =
-        centred(float(screen.width() * twipsPerPixel), float(screen.height() * twipsPerPixel),
-                float(outer.width() * twipsPerPixel), float(outer.height() * twipsPerPixel));
+    const WindowPosition at = centred(float(screen.width() * twipsPerPixel), float(screen.height() * twipsPerPixel),
+                                      float(outer.width() * twipsPerPixel), float(outer.height() * twipsPerPixel));
     // The fraction is kept down to the twips; the move itself is in whole pixels.
     window.move(screen.left() + int(std::lround(at.left / twipsPerPixel)),
                 screen.top() + int(std::lround(at.top / twipsPerPixel)));

@@ -12,7 +12,6 @@
 #include <QRadioButton>
 #include <QTimer>
 
-
 namespace lastrino::ui {
 
 namespace {

@@ -79,5 +79,4 @@ private:
     QTimer* tempo_;
 };
 
-
 }  // namespace lastrino::ui

@@ -35,8 +35,7 @@ void frmscelta::Form_Load() {
     const frmgioco* gioco = program_.gioco();
     Q_ASSERT(gioco);
     program_.mosse() = gioco->moves();
-    lblmess_->setText(
-        text(winMessage(program_.mosse(), gioco->timedSelected(), gioco->clockText())));
+    lblmess_->setText(text(winMessage(program_.mosse(), gioco->timedSelected(), gioco->clockText())));
     // A screen reader reads the message with the window's name as it opens.
     setAccessibleDescription(lblmess_->text());
 }

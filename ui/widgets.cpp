@@ -72,14 +72,13 @@ void FaceButton::paintEvent(QPaintEvent*) {
     QRect content = r.adjusted(2, 2, -2, -2);
     if (down) content.translate(1, 1);
     if (!picture_.empty()) {
-        const QRectF box(content.center().x() - pictureSize / 2.0 + 0.5,
-                         content.center().y() - pictureSize / 2.0 + 0.5, pictureSize, pictureSize);
+        const QRectF box(content.center().x() - pictureSize / 2.0 + 0.5, content.center().y() - pictureSize / 2.0 + 0.5,
+                         pictureSize, pictureSize);
         paintPicture(p, picture_, box);
     }
     if (!text().isEmpty()) {
         p.setFont(font());
-        p.setPen(isEnabled() ? toQColor(text_, palette())
-                             : palette().color(QPalette::Disabled, QPalette::ButtonText));
+        p.setPen(isEnabled() ? toQColor(text_, palette()) : palette().color(QPalette::Disabled, QPalette::ButtonText));
         p.drawText(content, Qt::AlignCenter | Qt::TextShowMnemonic, text());
     }
     if (hasFocus()) {
@@ -91,8 +90,7 @@ void FaceButton::paintEvent(QPaintEvent*) {
 
 void FaceButton::keyPressEvent(QKeyEvent* event) {
     // Outside a dialog Qt gives Enter to no button: here it clicks the focused one.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
         if (!event->isAutoRepeat()) click();
         event->accept();
         return;

@@ -30,6 +30,7 @@ int main() { program().showGioco(); }
 
 EMSCRIPTEN_BINDINGS(lastrino) {
     emscripten::function("click", &click);
-    emscripten::function("tick", +[] { program().tempo_Timer(); });
+    emscripten::function(
+        "tick", +[] { program().tempo_Timer(); });
     emscripten::function("centre", &lastrino::web::centre);
 }

@@ -60,7 +60,6 @@ void setCaption(val e, std::string_view caption) {
     attr(e, "aria-keyshortcuts", std::string("Alt+") + static_cast<char>(lower & ~0x20));
 }
 
-
 std::string picturePath(std::string_view name) {
     const bool icon = name == "lastrino" || name == "comincia" || name == "aiuto" || name == "esci";
     return std::string(icon ? "icons/" : "pictures/") + std::string(name) + ".svg";
@@ -81,59 +80,59 @@ val build(const layout::Control& c, Window& w, const std::string& windowName) {
     val placed = val::null();
     val control = val::null();
     switch (c.kind) {
-        case Kind::Cell:
-        case Kind::PictureButton:
-        case Kind::Button: {
-            placed = control = create("button", parent, c.kind == Kind::Cell ? "button cell" : "button");
-            control.set("type", std::string("button"));
-            setFace(control, c.back);
-            style(control, "color", css(c.text));
-            setCaption(control, c.caption);
-            if (!c.picture.empty()) picture(control, c.picture, nullptr, "");
-            if (!c.tooltip.empty()) {
-                control.set("title", std::string(c.tooltip));
-                attr(control, "aria-label", c.tooltip);
-            }
-            break;
+    case Kind::Cell:
+    case Kind::PictureButton:
+    case Kind::Button: {
+        placed = control = create("button", parent, c.kind == Kind::Cell ? "button cell" : "button");
+        control.set("type", std::string("button"));
+        setFace(control, c.back);
+        style(control, "color", css(c.text));
+        setCaption(control, c.caption);
+        if (!c.picture.empty()) picture(control, c.picture, nullptr, "");
+        if (!c.tooltip.empty()) {
+            control.set("title", std::string(c.tooltip));
+            attr(control, "aria-label", c.tooltip);
         }
-        case Kind::Label:
-            placed = control = create("div", parent, c.parent.empty() ? "label surface" : "label");
-            setText(control, c.caption);
-            style(control, "textAlign", c.align == layout::Align::Centre ? "center" : "left");
-            style(control, "whiteSpace", c.wordWrap ? "normal" : "nowrap");
-            break;
-        case Kind::Frame: {
-            placed = control = create("div", parent, "frame");
-            attr(control, "role", "group");
-            create("div", control, "edge");
-            val legend = create("span", control, "legend");
-            const std::string id = windowName + "-" + std::string(c.name) + "-legend";
-            legend.set("id", id);
-            setText(legend, c.caption);
-            attr(control, "aria-labelledby", id);
-            break;
-        }
-        case Kind::Option: {
-            placed = create("label", parent, "option");
-            control = create("input", placed);
-            control.set("type", std::string("radio"));
-            control.set("name", windowName + "-" + std::string(c.parent));
-            control.set("checked", c.selected);
-            setText(create("span", placed), c.caption);
-            break;
-        }
-        case Kind::PictureBox:
-            // It takes the focus in its place in the tab order, as on the desktop.
-            placed = control = picture(parent, c.picture, "picture", layout::pictureName(c.picture));
-            control.set("tabIndex", 0);
-            break;
-        case Kind::Image:
-            placed = control = picture(parent, c.picture, "picture surface", layout::pictureName(c.picture));
-            break;
-        case Kind::Shape:
-            placed = control = create("div", parent, "shape surface");
-            style(control, "borderColor", css(c.back));
-            break;
+        break;
+    }
+    case Kind::Label:
+        placed = control = create("div", parent, c.parent.empty() ? "label surface" : "label");
+        setText(control, c.caption);
+        style(control, "textAlign", c.align == layout::Align::Centre ? "center" : "left");
+        style(control, "whiteSpace", c.wordWrap ? "normal" : "nowrap");
+        break;
+    case Kind::Frame: {
+        placed = control = create("div", parent, "frame");
+        attr(control, "role", "group");
+        create("div", control, "edge");
+        val legend = create("span", control, "legend");
+        const std::string id = windowName + "-" + std::string(c.name) + "-legend";
+        legend.set("id", id);
+        setText(legend, c.caption);
+        attr(control, "aria-labelledby", id);
+        break;
+    }
+    case Kind::Option: {
+        placed = create("label", parent, "option");
+        control = create("input", placed);
+        control.set("type", std::string("radio"));
+        control.set("name", windowName + "-" + std::string(c.parent));
+        control.set("checked", c.selected);
+        setText(create("span", placed), c.caption);
+        break;
+    }
+    case Kind::PictureBox:
+        // It takes the focus in its place in the tab order, as on the desktop.
+        placed = control = picture(parent, c.picture, "picture", layout::pictureName(c.picture));
+        control.set("tabIndex", 0);
+        break;
+    case Kind::Image:
+        placed = control = picture(parent, c.picture, "picture surface", layout::pictureName(c.picture));
+        break;
+    case Kind::Shape:
+        placed = control = create("div", parent, "shape surface");
+        style(control, "borderColor", css(c.back));
+        break;
     }
     if (c.kind != Kind::Cell && c.kind != Kind::PictureButton && c.kind != Kind::Button) {
         style(placed, "backgroundColor", c.kind == Kind::Shape || c.kind == Kind::Image ? "transparent" : css(c.back));
@@ -202,10 +201,9 @@ Window buildWindow(const layout::Window& design, std::span<const layout::Control
 void centre(val frame) {
     using layout::twipsPerPixel;
     const val page = document()["documentElement"];  // the page without its scroll bars
-    const WindowPosition at = centred(page["clientWidth"].as<float>() * twipsPerPixel,
-                                      page["clientHeight"].as<float>() * twipsPerPixel,
-                                      frame["offsetWidth"].as<float>() * twipsPerPixel,
-                                      frame["offsetHeight"].as<float>() * twipsPerPixel);
+    const WindowPosition at =
+        centred(page["clientWidth"].as<float>() * twipsPerPixel, page["clientHeight"].as<float>() * twipsPerPixel,
+                frame["offsetWidth"].as<float>() * twipsPerPixel, frame["offsetHeight"].as<float>() * twipsPerPixel);
     // Kept in twips down to the fraction; the page places it on whole pixels,
     // and where it does not fit, at its top left corner: the page scrolls to the rest.
     style(frame, "left", std::to_string(std::max(0L, std::lround(at.left / twipsPerPixel))) + "px");

@@ -19,10 +19,15 @@ struct Cells {
         for (int n = 1; n <= cells; ++n) {
             names[n] = "cmd" + std::to_string(n);
             captions[n] = n == cells ? "" : tileLabel(n);
-            controls[n - 1] = {.name = names[n], .kind = layout::Kind::Cell, .twips = layout::cellRect(n),
-                               .caption = captions[n], .back = layout::cellColourAtLoad(n),
-                               .text = layout::colbuttontext, .font = layout::cellFont,
-                               .tabIndex = layout::cellTabIndex(n), .align = layout::Align::Centre};
+            controls[n - 1] = {.name = names[n],
+                               .kind = layout::Kind::Cell,
+                               .twips = layout::cellRect(n),
+                               .caption = captions[n],
+                               .back = layout::cellColourAtLoad(n),
+                               .text = layout::colbuttontext,
+                               .font = layout::cellFont,
+                               .tabIndex = layout::cellTabIndex(n),
+                               .align = layout::Align::Centre};
         }
     }
 };
@@ -36,9 +41,7 @@ void setAttribute(val e, const char* name, const std::string& value) {
 }
 
 // A screen reader names a cell by its tile; the empty cell has no caption to read.
-void nameCell(val cell, std::string_view label) {
-    setAttribute(cell, "aria-label", layout::cellName(label));
-}
+void nameCell(val cell, std::string_view label) { setAttribute(cell, "aria-label", layout::cellName(label)); }
 
 // The cell of a control name "cmd1" to "cmd32", or 0.
 int cellOf(std::string_view control) {

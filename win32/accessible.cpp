@@ -37,8 +37,7 @@ public:
         return own(child, textOf_(control_).name, name) ? S_OK : standard_->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        return own(child, textOf_(control_).description, text) ? S_OK
-                                                                : standard_->get_accDescription(child, text);
+        return own(child, textOf_(control_).description, text) ? S_OK : standard_->get_accDescription(child, text);
     }
 
     // The rest as the standard object has it.
@@ -78,9 +77,7 @@ public:
     HRESULT STDMETHODCALLTYPE accNavigate(long d, VARIANT s, VARIANT* e) override {
         return standard_->accNavigate(d, s, e);
     }
-    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* c) override {
-        return standard_->accHitTest(x, y, c);
-    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* c) override { return standard_->accHitTest(x, y, c); }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT c) override { return standard_->accDoDefaultAction(c); }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT c, BSTR n) override { return standard_->put_accName(c, n); }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT c, BSTR v) override { return standard_->put_accValue(c, v); }

@@ -117,8 +117,7 @@ void drawPicture(HDC dc, std::string_view name, const RECT& box, int dpi) {
 HICON windowIcon(int size) {
     static std::map<int, HICON> icons;
     HICON& icon = icons[size];
-    if (!icon)
-        icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"LASTRINO", IMAGE_ICON, size, size, 0));
+    if (!icon) icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"LASTRINO", IMAGE_ICON, size, size, 0));
     return icon;
 }
 

@@ -39,8 +39,9 @@ COLORREF colorref(Colour colour) {
 HBRUSH brush(Colour colour) {
     static std::map<Colour, HBRUSH> brushes;
     HBRUSH& b = brushes[colour];
-    if (!b) b = isSystemColour(colour) ? GetSysColorBrush(static_cast<int>(colour & 0xFF))
-                                       : CreateSolidBrush(colorref(colour));
+    if (!b)
+        b = isSystemColour(colour) ? GetSysColorBrush(static_cast<int>(colour & 0xFF))
+                                   : CreateSolidBrush(colorref(colour));
     return b;
 }
 
@@ -52,9 +53,8 @@ HFONT font(const layout::Font& f, int dpi) {
         const std::wstring face = widen(f.face);
         // Negative: the character height, points * dpi / 72 pixels.
         const int height = -static_cast<int>(f.points * dpi / 72 + 0.5);
-        h = CreateFontW(height, 0, 0, 0, f.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                        face.c_str());
+        h = CreateFontW(height, 0, 0, 0, f.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
     }
     return h;
 }

@@ -114,14 +114,14 @@ void Form::unloadLater() {
 void Form::load() {
     registerClass();
     const std::wstring caption = widen(design_.caption);
-    hwnd_ = CreateWindowExW(formExStyle, formClass, caption.c_str(), formStyle | WS_CLIPCHILDREN, 0, 0, 0, 0,
-                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateWindowExW(formExStyle, formClass, caption.c_str(), formStyle | WS_CLIPCHILDREN, 0, 0, 0, 0, nullptr,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::proc));
     dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
 
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                               0, 0, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
 
     // Creation order is the tab order; controls out of it come last.
     std::stable_sort(items_.begin(), items_.end(), [](const Item& a, const Item& b) {
@@ -148,17 +148,28 @@ void Form::createControl(Item& item) {
     switch (c.kind) {
     case Kind::Cell:
     case Kind::PictureButton:
-    case Kind::Button: style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP; break;
+    case Kind::Button:
+        style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP;
+        break;
     // The group is one tab stop, on the selected option (a radio button takes
     // WS_TABSTOP when checked and drops it when cleared); the arrow keys move
     // within it.
-    case Kind::Option: style |= BS_AUTORADIOBUTTON; break;
-    case Kind::Frame: style |= BS_GROUPBOX | WS_GROUP; break;
+    case Kind::Option:
+        style |= BS_AUTORADIOBUTTON;
+        break;
+    case Kind::Frame:
+        style |= BS_GROUPBOX | WS_GROUP;
+        break;
     // A picture box takes the focus in its place in the tab order, though
     // nothing happens when it is clicked.
-    case Kind::PictureBox: style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP; break;
+    case Kind::PictureBox:
+        style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP;
+        break;
     // An image is a window too, so that a screen reader finds it.
-    case Kind::Image: cls = L"STATIC"; style |= SS_OWNERDRAW; break;
+    case Kind::Image:
+        cls = L"STATIC";
+        style |= SS_OWNERDRAW;
+        break;
     default:
         cls = L"STATIC";
         style |= (c.align == layout::Align::Centre ? SS_CENTER : SS_LEFT) | WS_GROUP;
@@ -250,11 +261,10 @@ void Form::centre() {
     RECT outer;
     GetWindowRect(hwnd_, &outer);
     const float t = 1440.0f / static_cast<float>(dpi_);  // twips to the pixel
-    const WindowPosition p =
-        centred(GetSystemMetrics(SM_CXSCREEN) * t, GetSystemMetrics(SM_CYSCREEN) * t,
-                (outer.right - outer.left) * t, (outer.bottom - outer.top) * t);
-    SetWindowPos(hwnd_, nullptr, static_cast<int>(std::lround(p.left / t)),
-                 static_cast<int>(std::lround(p.top / t)), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const WindowPosition p = centred(GetSystemMetrics(SM_CXSCREEN) * t, GetSystemMetrics(SM_CYSCREEN) * t,
+                                     (outer.right - outer.left) * t, (outer.bottom - outer.top) * t);
+    SetWindowPos(hwnd_, nullptr, static_cast<int>(std::lround(p.left / t)), static_cast<int>(std::lround(p.top / t)), 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::paintSurface(HDC dc) {
@@ -338,8 +348,11 @@ LRESULT CALLBACK Form::buttonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UIN
         if (static_cast<LONG>(lp) == OBJID_CLIENT && !textOf(hwnd).name.empty())
             return accessibleObject(hwnd, wp, &Form::textOf);
         break;
-    case WM_NCDESTROY: RemoveWindowSubclass(hwnd, buttonProc, 0); break;
-    default: break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, buttonProc, 0);
+        break;
+    default:
+        break;
     }
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
@@ -417,7 +430,8 @@ LRESULT Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
         lastFocus_ = nullptr;
         for (Item& item : items_) item.hwnd = nullptr;
         break;
-    default: break;
+    default:
+        break;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
 }

@@ -44,9 +44,7 @@ void GameFrame::setLabel(int n, std::string_view text) {
     InvalidateRect(c, nullptr, FALSE);
 }
 
-Colour GameFrame::faceColour(int n) const {
-    return static_cast<Colour>(GetWindowLongPtrW(cell(n), GWLP_USERDATA));
-}
+Colour GameFrame::faceColour(int n) const { return static_cast<Colour>(GetWindowLongPtrW(cell(n), GWLP_USERDATA)); }
 
 void GameFrame::setFaceColour(int n, Colour colour) {
     HWND c = cell(n);
@@ -60,9 +58,7 @@ std::string GameFrame::clockText() const { return windowText(control("lbltime"))
 void GameFrame::setClockText(std::string_view text) { setWindowText(control("lbltime"), text); }
 void GameFrame::setStartTooltip(std::string_view text) { setTooltip("cmdcomincia", text); }
 
-bool GameFrame::timedSelected() const {
-    return SendMessageW(control("optsi"), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool GameFrame::timedSelected() const { return SendMessageW(control("optsi"), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void GameFrame::selectTimed(bool timed) {
     SendMessageW(control("optsi"), BM_SETCHECK, timed ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -48,7 +48,8 @@ std::vector<std::wstring> names(HWND top) {
         n.push_back(L"cmd" + std::to_wstring(cell));
         if (cell == 28) n.insert(n.end(), {L"Label1", L"Picture1"});
     }
-    n.insert(n.end(), {L"Frame1", L"Frame2", L"lblcont", L"lbltime", L"optsi", L"optno", L"cmdaiuto", L"Shape1", L"Image1"});
+    n.insert(n.end(),
+             {L"Frame1", L"Frame2", L"lblcont", L"lbltime", L"optsi", L"optno", L"cmdaiuto", L"Shape1", L"Image1"});
     return n;
 }
 
@@ -66,8 +67,9 @@ HWND control(HWND top, const std::wstring& name) {
 
 void out(const std::wstring& line) {
     std::string utf8(line.size() * 3 + 1, '\0');
-    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()),
-                                    nullptr, nullptr) - 1);
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()), nullptr,
+                                    nullptr) -
+                1);
     std::printf("%s\n", utf8.c_str());
     std::fflush(stdout);
 }
@@ -149,13 +151,20 @@ std::vector<std::wstring> state(bool heard = true) {
         const std::wstring label = heard ? spoken(cell) : text(cell).empty() ? L"vuota" : text(cell);
         const auto face = static_cast<unsigned>(GetWindowLongPtrW(cell, GWLP_USERDATA));
         board += L" " + (label == L"vuota" ? L"_" : label) +
-                 (face == 0xFF8080 ? L"B" : face == 0x00FFFF ? L"Y" : face == 0x8000000F ? L"E" : hex(face, L"#%08X"));
+                 (face == 0xFF8080     ? L"B"
+                  : face == 0x00FFFF   ? L"Y"
+                  : face == 0x8000000F ? L"E"
+                                       : hex(face, L"#%08X"));
     }
     HWND optsi = control(game, L"optsi");
-    return {board, L"moves " + text(control(game, L"lblcont")), L"clock " + text(control(game, L"lbltime")),
-            std::wstring(L"options ") + (SendMessageW(optsi, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"si" : L"no") + (IsWindowEnabled(optsi) ? L" enabled" : L" disabled"),
+    return {board,
+            L"moves " + text(control(game, L"lblcont")),
+            L"clock " + text(control(game, L"lbltime")),
+            std::wstring(L"options ") + (SendMessageW(optsi, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"si" : L"no") +
+                (IsWindowEnabled(optsi) ? L" enabled" : L" disabled"),
             std::wstring(L"help ") + (IsWindowVisible(control(game, L"cmdaiuto")) ? L"shown" : L"hidden"),
-            L"tooltip " + spoken(control(game, L"cmdcomincia")), L"focus " + focusName(),
+            L"tooltip " + spoken(control(game, L"cmdcomincia")),
+            L"focus " + focusName(),
             L"end-window " + (end ? text(control(end, L"lblmess")) : L"-")};
 }
 
@@ -168,20 +177,23 @@ void settle() {
 // A key pressed where the focus is, as the keyboard sends it; done once the
 // game shows a change (every key the transcripts press makes one).
 void key(const std::string& name) {
-    const std::map<std::string, int> keys = {{"Tab", VK_TAB},       {"Left", VK_LEFT | 0x100},  {"Right", VK_RIGHT | 0x100},
-                                             {"Space", VK_SPACE},   {"Return", VK_RETURN}, {"Enter", VK_RETURN | 0x100}};
+    const std::map<std::string, int> keys = {
+        {"Tab", VK_TAB},     {"Left", VK_LEFT | 0x100}, {"Right", VK_RIGHT | 0x100},
+        {"Space", VK_SPACE}, {"Return", VK_RETURN},     {"Enter", VK_RETURN | 0x100}};
     const std::string base = name.substr(name.find('+') + 1);
     const int k = keys.count(base) ? keys.at(base) : base[0];
     const int held = base == name ? 0 : name[0] == 'S' ? VK_SHIFT : VK_MENU;
     const auto stroke = [](int vk, DWORD up) {
-        if (vk) keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyW(vk & 0xFF, MAPVK_VK_TO_VSC)),
-                            up | (vk & 0x100 ? KEYEVENTF_EXTENDEDKEY : 0), 0);
+        if (vk)
+            keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyW(vk & 0xFF, MAPVK_VK_TO_VSC)),
+                        up | (vk & 0x100 ? KEYEVENTF_EXTENDEDKEY : 0), 0);
     };
     const std::vector<std::wstring> before = state(false);
     HWND was = focused();
     SetForegroundWindow(front());
     stroke(held, 0), stroke(k, 0), stroke(k, KEYEVENTF_KEYUP), stroke(held, KEYEVENTF_KEYUP);
-    waitUntil(10, [&] { return settle(), ended() || focused() != was || state(false) != before; }, L"a key's effect");
+    waitUntil(
+        10, [&] { return settle(), ended() || focused() != was || state(false) != before; }, L"a key's effect");
     settle();
 }
 
@@ -189,11 +201,14 @@ void key(const std::string& name) {
 // since: Wine then puts what it painted on the screen.
 void painted(HWND top) {
     const auto due = [](HWND w) { return GetUpdateRect(w, nullptr, FALSE) != FALSE; };
-    waitUntil(10, [&] {
-        bool pending = due(top);
-        for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) pending = pending || due(c);
-        return settle(), !pending;
-    }, L"the window to be painted");
+    waitUntil(
+        10,
+        [&] {
+            bool pending = due(top);
+            for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) pending = pending || due(c);
+            return settle(), !pending;
+        },
+        L"the window to be painted");
     settle();
 }
 
@@ -222,8 +237,8 @@ void look() {
     RECT client;
     GetClientRect(top, &client);
     const std::wstring window = top == topWindow(gameTitle) ? L"frmgioco | " : L"frmscelta | ";
-    out(window + L"- | - | 0 | 0 | " + std::to_wstring(client.right) + L" | " + std::to_wstring(client.bottom) + L" | " +
-        text(top) + L" | " + colour(top, 1, 1) + L" | - | - | - | 1");
+    out(window + L"- | - | 0 | 0 | " + std::to_wstring(client.right) + L" | " + std::to_wstring(client.bottom) +
+        L" | " + text(top) + L" | " + colour(top, 1, 1) + L" | - | - | - | 1");
     for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         const RECT r = place(top, c);
         const std::wstring name = nameOf(top, c), caption = text(c);
@@ -231,7 +246,8 @@ void look() {
         POINT at{r.left, r.top};
         // A control in a frame (a group box) is placed from the frame's corner.
         for (HWND f = GetWindow(top, GW_CHILD); f; f = GetWindow(f, GW_HWNDNEXT))
-            if (const RECT fr = place(top, f); f != c && (GetWindowLongW(f, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && PtInRect(&fr, at))
+            if (const RECT fr = place(top, f);
+                f != c && (GetWindowLongW(f, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && PtInRect(&fr, at))
                 parent = nameOf(top, f), at = {r.left - fr.left, r.top - fr.top};
         if ((GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW)
             back = hex(static_cast<unsigned>(GetWindowLongPtrW(c, GWLP_USERDATA)), L"0x%06X");
@@ -270,14 +286,16 @@ std::wstring gui() {
     UINT64 table = 0;
     std::vector<char> entries(0x10000 * 24);
     NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof info, nullptr);
-    ReadProcessMemory(process, reinterpret_cast<const char*>(info.PebBaseAddress) + 0xF8, &table, sizeof table, nullptr);
+    ReadProcessMemory(process, reinterpret_cast<const char*>(info.PebBaseAddress) + 0xF8, &table, sizeof table,
+                      nullptr);
     ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr);
     unsigned gdi = 0, user = 0;
     for (std::size_t type = 14; type < entries.size(); type += 24) gdi += entries[type] != 0;
     for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, nullptr));) {
         DWORD owner;
         GetWindowThreadProcessId(w, &owner);
-        for (HWND c = GetWindow(w, GW_CHILD); owner == GetProcessId(process) && c; c = GetWindow(c, GW_HWNDNEXT)) ++user;
+        for (HWND c = GetWindow(w, GW_CHILD); owner == GetProcessId(process) && c; c = GetWindow(c, GW_HWNDNEXT))
+            ++user;
         user += owner == GetProcessId(process);
     }
     if (gdi == 0) fail(L"no GDI object count");
@@ -307,12 +325,14 @@ void play() {
         words >> command >> arg >> arg2;
         const std::wstring what(arg.begin(), arg.end());
         if (command == "wait") {
-            waitUntil(60, [] { return topWindow(gameTitle) != nullptr; }, L"the game window");
+            waitUntil(
+                60, [] { return topWindow(gameTitle) != nullptr; }, L"the game window");
             settle();
             continue;
         }
         if (command == "gone") {
-            waitUntil(20, [] { return !FindWindowW(L"LastrinoForm", nullptr); }, L"the game's windows to go");
+            waitUntil(
+                20, [] { return !FindWindowW(L"LastrinoForm", nullptr); }, L"the game's windows to go");
             continue;
         }
         if (!process) {
@@ -331,17 +351,21 @@ void play() {
         else if (command == "end") {
             answered = send(control(end, what == L"si" ? L"cmdsi" : L"cmdno"), BM_CLICK);
             // Sì leaves its window to go once the click is done.
-            if (answered && what == L"si") waitUntil(20, [&] { return !IsWindow(end); }, L"the end window to go");
+            if (answered && what == L"si")
+                waitUntil(
+                    20, [&] { return !IsWindow(end); }, L"the end window to go");
         } else if (command == "close") {
             PostMessageW(game, WM_CLOSE, 0, 0);
-            waitUntil(20, [&] { return ended() || !IsWindow(game); }, L"the game window to go");
+            waitUntil(
+                20, [&] { return ended() || !IsWindow(game); }, L"the game window to go");
             // With no end window open, the program's loop ends a moment after its window.
             if (!end) waitUntil(20, ended, L"the game to end");
         } else if (command == "double") {
             for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
                 answered = send(control(game, what), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
         } else if (command == "key") key(arg);
-        else if (command == "show") for (const auto& l : state()) out(l);
+        else if (command == "show")
+            for (const auto& l : state()) out(l);
         else if (command == "focus") out(L"focus " + focusName());
         else if (command == "look") look();
         else if (command == "gui") out(gui());
