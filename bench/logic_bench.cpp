@@ -1,6 +1,6 @@
-// Micro-benchmarks of the game rules on the driver's in-memory window: the
-// work one tile click does, and colori.
-#include "driver/program.h"
+// Micro-benchmarks of the game rules on the shell's window, its screen in
+// memory: the work one tile click does, and colori.
+#include "driver/commands.h"
 #include "logic/actions.h"
 #include "logic/board.h"
 
@@ -14,10 +14,13 @@ using namespace lastrino;
 // cell 32 is empty and cell 31 next to it.
 struct GameInProgress {
     GameState state;
-    driver::GameWindowInMemory window{[] {}, [] {}};
+    driver::MemoryScreen screen;
+    Shell shell{screen};
+    GameWindow& window = shell.gameWindow();
     ScriptedRandom random;
 
     GameInProgress() {
+        shell.run();
         for (int k = 0; k < tiles; ++k) random.push((k + 0.5) / tiles);
         start(state, window, random);
     }

@@ -9,10 +9,10 @@
 // after the first game, a line "# accessibility bridge on|off".
 //   soak [GAMES]        200 by default; run on a real display (Xvfb)
 #include "logic/random.h"
-#include "ui/frmgioco.h"
-#include "ui/frmscelta.h"
-#include "ui/program.h"
-#include "ui/widgets.h"
+#include "qt/frmgioco.h"
+#include "qt/frmscelta.h"
+#include "qt/program.h"
+#include "qt/widgets.h"
 
 #include <QAccessible>
 #include <QApplication>

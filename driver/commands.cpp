@@ -1,7 +1,6 @@
 #include "commands.h"
 
-#include "logic/board.h"
-
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -89,12 +88,7 @@ char colourLetter(Colour c) {
 
 }  // namespace
 
-Driver::Driver(std::ostream& out)
-    : out_(out),
-      program_(Events{
-          .helpShown = [this] { out_ << "event help-shown\n"; },
-          .endWindowShown = [this](const std::string& m) { out_ << "event end-window " << m << '\n'; },
-      }) {}
+Driver::Driver(std::ostream& out) : out_(out), screen_(&out), shell_(screen_, Seam{.deal = &random_}) { shell_.run(); }
 
 bool Driver::error(std::string_view reason) {
     out_ << "error " << reason << '\n';
@@ -115,45 +109,45 @@ bool Driver::line(std::string_view text) {
     return goOn;
 }
 
+namespace {
+const Control& control(std::string_view name) { return *layout::find(layout::frmgioco, name); }
+const Control& cell(int n) { return control("cmd" + std::to_string(n)); }
+}  // namespace
+
 bool Driver::run(const std::vector<std::string_view>& words) {
     const std::string_view command = words[0];
     const std::size_t args = words.size() - 1;
-    GameWindowInMemory& gioco = program_.frmgioco();
 
     if (command == "click") {
         if (args != 1) return error("click takes one cell number");
         const auto n = wholeNumber(words[1]);
         if (!n || *n < 1 || *n > static_cast<unsigned>(cells)) return error("no such cell");
-        gioco.setFocus("cmd(" + std::to_string(*n) + ")");
-        program_.cmd_Click(static_cast<int>(*n));
+        shell_.press(cell(static_cast<int>(*n)));
+    } else if (command == "key") {
+        static constexpr std::string_view names[] = {"up", "down", "left", "right"};
+        const auto* k = args == 1 ? std::find(std::begin(names), std::end(names), words[1]) : std::end(names);
+        if (k == std::end(names)) return error("key takes up, down, left or right");
+        shell_.key(layout::frmgioco, shell_.focus(layout::frmgioco), static_cast<Key>(k - std::begin(names)));
     } else if (command == "start" || command == "help" || command == "solution" || command == "show" ||
                command == "exit" || command == "quit") {
         if (args != 0) return error(std::string(command) + " takes no value");
-        if (command == "start") {
-            gioco.setFocus("cmdcomincia");
-            program_.cmdcomincia_Click();
-        } else if (command == "help") {
-            if (!gioco.helpVisible()) return error("the Help button is hidden");
-            gioco.setFocus("cmdaiuto");
-            program_.cmdaiuto_Click();
-        } else if (command == "solution") {
-            gioco.setFocus("cmdsoluzione");
-            program_.cmdsoluzione_Click();
-        } else if (command == "show") {
+        if (command == "show") {
             show();
-        } else if (command == "exit") {
-            out_ << "event exit\n";
+        } else if (command == "quit") {
             return false;
+        } else if (command == "help" && !shell_.state(control("cmdaiuto")).visible) {
+            return error("the Help button is hidden");
         } else {
-            return false;
+            static constexpr std::pair<std::string_view, std::string_view> buttons[] = {
+                {"start", "cmdcomincia"}, {"help", "cmdaiuto"}, {"solution", "cmdsoluzione"}, {"exit", "cmdesci"}};
+            for (const auto& [word, name] : buttons) {
+                if (word == command) shell_.press(control(name));
+            }
         }
     } else if (command == "timed") {
         if (args != 1 || (words[1] != "si" && words[1] != "no")) return error("timed takes si or no");
-        if (!gioco.optionsEnabled()) return error("the options are disabled");
-        const bool si = words[1] == "si";
-        gioco.setFocus(si ? "optsi" : "optno");
-        gioco.selectTimed(si);
-        si ? program_.optsi_Click() : program_.optno_Click();
+        if (!shell_.state(control("optsi")).enabled) return error("the options are disabled");
+        shell_.press(control(words[1] == "si" ? "optsi" : "optno"));
     } else if (command == "tick") {
         if (args > 1) return error("tick takes at most one count");
         std::uint64_t periods = 1;
@@ -162,19 +156,13 @@ bool Driver::run(const std::vector<std::string_view>& words) {
             if (!k || *k < 1) return error("the tick count is not a whole number of at least 1");
             periods = *k;
         }
-        program_.tempo_Timer(periods);
+        shell_.tick(periods);
     } else if (command == "end") {
         if (args != 1 || (words[1] != "si" && words[1] != "no" && words[1] != "close"))
             return error("end takes si, no or close");
-        if (!program_.endWindow()) return error("no end-of-game window is open");
-        if (words[1] == "si") {
-            program_.cmdsi_Click();
-        } else if (words[1] == "close") {
-            program_.closeEndWindow();
-        } else {
-            out_ << "event exit\n";
-            return false;
-        }
+        if (!shell_.loaded(layout::frmscelta)) return error("no end-of-game window is open");
+        if (words[1] == "close") shell_.close(layout::frmscelta);
+        else shell_.press(*layout::find(layout::frmscelta, words[1] == "si" ? "cmdsi" : "cmdno"));
     } else if (command == "rand") {
         if (args == 0) return error("rand takes one or more values");
         std::vector<double> values;
@@ -183,31 +171,35 @@ bool Driver::run(const std::vector<std::string_view>& words) {
             if (!x) return error("a random value must be a decimal number from 0 to below 1");
             values.push_back(*x);
         }
-        for (double x : values) program_.random().push(x);
+        for (double x : values) random_.push(x);
     } else {
         return error("unknown command");
     }
-    return true;
+    return !shell_.ended();
 }
 
 void Driver::show() {
-    const GameWindowInMemory& g = program_.frmgioco();
+    const auto shown = [this](std::string_view name) -> const ControlState& { return shell_.state(control(name)); };
     out_ << "board";
     for (int n = 1; n <= cells; ++n) {
-        const std::string label = g.label(n);
-        const Colour colour = g.faceColour(n);
-        out_ << ' ' << (label.empty() ? "_" : label) << colourLetter(colour);
-        if (colourLetter(colour) == '#') {
+        const ControlState& c = shell_.state(cell(n));
+        out_ << ' ' << (c.text.empty() ? "_" : c.text) << colourLetter(c.colour);
+        if (colourLetter(c.colour) == '#') {
             char hex[9];
-            std::snprintf(hex, sizeof hex, "%08X", colour);
+            std::snprintf(hex, sizeof hex, "%08X", c.colour);
             out_ << hex;
         }
     }
-    out_ << "\nmoves " << g.moves() << "\nclock " << g.clockText() << "\npartita " << program_.state().partita
-         << "\natempo " << program_.state().atempo << "\noptions " << (g.timedSelected() ? "si" : "no") << ' '
-         << (g.optionsEnabled() ? "enabled" : "disabled") << "\ntimer " << (g.timerEnabled() ? "on" : "off")
-         << "\nhelp " << (g.helpVisible() ? "shown" : "hidden") << "\ntooltip " << g.startTooltip() << "\nfocus "
-         << g.focus() << "\nend-window " << program_.endWindow().value_or("-") << '\n';
+    const Control* focus = shell_.focus(layout::frmgioco);
+    const std::string focusName = focus->cell ? "cmd(" + std::to_string(focus->cell) + ")" : std::string(focus->name);
+    const GameState& v = shell_.variables();
+    out_ << "\nmoves " << shown("lblcont").text << "\nclock " << shown("lbltime").text << "\npartita " << v.partita
+         << "\natempo " << v.atempo << "\noptions " << (shown("optsi").selected ? "si" : "no") << ' '
+         << (shown("optsi").enabled ? "enabled" : "disabled") << "\ntimer " << (shell_.timerOn() ? "on" : "off")
+         << "\nhelp " << (shown("cmdaiuto").visible ? "shown" : "hidden") << "\ntooltip "
+         << shown("cmdcomincia").tooltip << "\nfocus " << focusName << "\nend-window "
+         << (shell_.loaded(layout::frmscelta) ? shell_.state(*layout::find(layout::frmscelta, "lblmess")).text : "-")
+         << '\n';
 }
 
 }  // namespace lastrino::driver

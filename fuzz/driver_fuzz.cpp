@@ -30,7 +30,7 @@ bool isStart(std::string_view line) {
 constexpr std::size_t reserve = 1024;
 
 void startDeterministically(Driver& driver, std::string_view line, std::uint64_t& seed) {
-    ScriptedRandom& random = driver.program().random();
+    ScriptedRandom& random = driver.random();
     for (std::size_t i = 0; i < reserve; ++i) {
         seed += 0x9E3779B97F4A7C15u;  // splitmix64
         std::uint64_t z = seed;

@@ -98,8 +98,4 @@ std::string winMessage(std::string_view mosse, bool timed, std::string_view cloc
     return text;
 }
 
-WindowPosition centred(float screenWidth, float screenHeight, float windowWidth, float windowHeight) {
-    return {(screenHeight - windowHeight) / 2.0f, (screenWidth - windowWidth) / 2.0f};
-}
-
 }  // namespace lastrino

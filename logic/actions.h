@@ -29,12 +29,4 @@ void gameWindowLoaded(GameState& s);
 // whether "Sì" is selected there, and its clock text.
 std::string winMessage(std::string_view mosse, bool timed, std::string_view clock);
 
-// Where a load step puts a window: centred on the screen by its outer size,
-// in twips, halved in single precision, fraction kept, never clamped.
-struct WindowPosition {
-    float top;
-    float left;
-};
-WindowPosition centred(float screenWidth, float screenHeight, float windowWidth, float windowHeight);
-
 }  // namespace lastrino

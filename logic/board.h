@@ -9,18 +9,6 @@
 
 namespace lastrino {
 
-constexpr int rows = 8;
-constexpr int columns = 4;
-constexpr int cells = rows * columns;  // cell 32 is the bottom-right corner
-constexpr int tiles = cells - 1;
-
-constexpr int rowOf(int cell) { return (cell - 1) / columns; }
-constexpr int columnOf(int cell) { return (cell - 1) % columns; }
-
-// Tile t wears the colour of its home square on a checkerboard, blue where
-// row + column is even.
-constexpr Colour tileColour(int tile) { return (rowOf(tile) + columnOf(tile)) % 2 == 0 ? colblu : colgiallo; }
-
 // The label of tile t ("1" to "31"); the empty cell's label is "".
 std::string tileLabel(int tile);
 

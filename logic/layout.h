@@ -1,15 +1,18 @@
 // The two windows as designed: every control's place, look and state at
-// load, as plain data. Each front end builds its windows from these tables,
-// so a layout fix is made here once.
+// load, as plain data, the 32 cells of the board among them. Each front end
+// builds its windows from these tables, so a layout fix is made here once;
+// here too are what every front end needs to draw them alike: the pictures'
+// files, the faces that stand in for the designed ones, the twips-to-pixel
+// sums and what a screen reader calls each control.
 //
 // Places and sizes are in twips; at 15 twips to the pixel they give the
 // pixels on screen. A control inside a frame is placed relative to the frame.
 #pragma once
 
-#include "board.h"
-#include "window.h"
+#include "grid.h"
 
 #include <array>
+#include <cmath>
 #include <span>
 #include <string>
 #include <string_view>
@@ -39,6 +42,7 @@ struct Rect {
 
 struct Control {
     std::string_view name{};
+    int cell = 0;  // 1 to 32 for a cell of the board, else 0
     Kind kind = Kind::Label;
     std::string_view parent{};  // the frame it sits in, or "" for the window
     Rect twips{};
@@ -58,7 +62,8 @@ struct Control {
 struct Window {
     std::string_view name{};
     std::string_view caption{};
-    int clientWidth;  // twips
+    std::string_view focus;  // the control that has the focus once the window loads
+    int clientWidth;         // twips
     int clientHeight;
     Colour back;
     std::string_view icon;
@@ -75,6 +80,10 @@ constexpr Font comic18Bold{"Comic Sans MS", 18, 700};
 // Cell buttons: a pitch of 600 and a size of 615, so neighbours overlap by
 // one pixel and no gap shows.
 constexpr int cellSize = 615;
+constexpr Rect pixels(const Rect& twips) {
+    return {pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height)};
+}
+
 constexpr Rect cellRect(int cell) { return {480 + 600 * columnOf(cell), 1680 + 600 * rowOf(cell), cellSize, cellSize}; }
 // Cells 1 to 28 follow the three buttons in the tab order; 29 to 32 come
 // after Label1 and Picture1.
@@ -117,7 +126,55 @@ inline constexpr std::array<Control, 14> gameControls{{
 
 // clang-format on
 
-inline constexpr Window frmgioco{"frmgioco", "Lastrino!", 5535, 7110, colpesca, "lastrino", gameControls};
+namespace detail {
+// The cells' names "cmd1" to "cmd32" and their captions at load, "1" to "31"
+// and "" for the empty cell, kept where the table's views can point.
+struct CellText {
+    char name[6]{};
+    char caption[3]{};
+};
+constexpr std::array<CellText, cells + 1> cellTexts() {
+    std::array<CellText, cells + 1> t{};
+    for (int n = 1; n <= cells; ++n) {
+        char digits[3]{};
+        int i = 0;
+        if (n >= 10) digits[i++] = char('0' + n / 10);
+        digits[i] = char('0' + n % 10);
+        t[n].name[0] = 'c', t[n].name[1] = 'm', t[n].name[2] = 'd';
+        for (int k = 0; digits[k] != 0; ++k) {
+            t[n].name[3 + k] = digits[k];
+            if (n < cells) t[n].caption[k] = digits[k];
+        }
+    }
+    return t;
+}
+inline constexpr auto cellText = cellTexts();
+
+// The window's own controls, then its 32 cells in the solved board.
+template <std::size_t N>
+constexpr std::array<Control, N + cells> withCells(const std::array<Control, N>& own) {
+    std::array<Control, N + cells> all{};
+    for (std::size_t i = 0; i < N; ++i) all[i] = own[i];
+    for (int n = 1; n <= cells; ++n) {
+        all[N + n - 1] = {.name = cellText[n].name,
+                          .cell = n,
+                          .kind = Kind::Cell,
+                          .twips = cellRect(n),
+                          .caption = cellText[n].caption,
+                          .back = cellColourAtLoad(n),
+                          .text = colbuttontext,
+                          .font = cellFont,
+                          .tabIndex = cellTabIndex(n),
+                          .align = Align::Centre};
+    }
+    return all;
+}
+}  // namespace detail
+
+inline constexpr auto gameControlsAndCells = detail::withCells(gameControls);
+
+inline constexpr Window frmgioco{"frmgioco", "Lastrino!", "cmdcomincia", 5535,
+                                 7110,       colpesca,    "lastrino",    gameControlsAndCells};
 
 // clang-format off
 inline constexpr std::array<Control, 5> endControls{{
@@ -138,7 +195,8 @@ inline constexpr std::array<Control, 5> endControls{{
 
 // clang-format on
 
-inline constexpr Window frmscelta{"frmscelta", "Un'altra partita?", 6135, 3495, colpesca, "lastrino", endControls};
+inline constexpr Window frmscelta{"frmscelta", "Un'altra partita?", "cmdsi",    6135, 3495,
+                                  colpesca,    "lastrino",          endControls};
 
 // What a screen reader says of the controls that have no caption to read.
 // A cell: its tile, or that it is empty...
@@ -153,6 +211,44 @@ constexpr std::string_view pictureName(std::string_view picture) {
     if (picture == "striscia") return "Tessere";
     if (picture == "vittoria") return "Vittoria!";
     return "";
+}
+
+// The face installed in its place where a face the tables name is missing:
+// Comic Neue is drawn after Comic Sans; Liberation Sans is the sans face
+// Debian ships that comes nearest to MS Sans Serif's metrics.
+constexpr std::string_view installedFace(std::string_view face) {
+    if (face == "Comic Sans MS") return "Comic Neue";
+    if (face == "MS Sans Serif") return "Liberation Sans";
+    return face;
+}
+
+// The SVG file of a named picture, or of the window icon, under assets/.
+inline std::string pictureFile(std::string_view picture) {
+    const bool banner = picture == "titolo" || picture == "striscia" || picture == "vittoria";
+    return (banner ? "pictures/" : "icons/") + std::string(picture) + ".svg";
+}
+
+// Where a load step puts a window: centred on the screen by its outer size,
+// in twips, halved in single precision, fraction kept, never clamped.
+struct WindowPosition {
+    float top;
+    float left;
+};
+constexpr WindowPosition centred(float screenWidth, float screenHeight, float windowWidth, float windowHeight) {
+    return {(screenHeight - windowHeight) / 2.0f, (screenWidth - windowWidth) / 2.0f};
+}
+// The same from sizes in pixels of `twips` twips each (15 at 96 dpi), back
+// to whole pixels: the fraction is kept down to the twips, the move itself
+// is in whole pixels.
+struct PixelPosition {
+    long left;
+    long top;
+};
+inline PixelPosition centredPixels(float screenWidth, float screenHeight, float windowWidth, float windowHeight,
+                                   float twips = twipsPerPixel) {
+    const WindowPosition at =
+        centred(screenWidth * twips, screenHeight * twips, windowWidth * twips, windowHeight * twips);
+    return {std::lround(at.left / twips), std::lround(at.top / twips)};
 }
 
 // The control of a window by name; nullptr when it has none of that name.

@@ -3,29 +3,17 @@
 //
 // The board lives in the window's 32 cell buttons: a cell's caption is its
 // tile label and its face colour is the tile's colour. The rules read and
-// write them only through this interface, so the Qt windows, the Win32
-// windows and the text driver all run the very same rules.
+// write them only through this interface; the shell (shell.h) is the one
+// window they ever see.
 #pragma once
+
+#include "grid.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace lastrino {
-
-// A colour in the Windows convention: 0x00BBGGRR, or 0x800000nn for system
-// colour nn. Kept as the value itself, never resolved.
-using Colour = std::uint32_t;
-
-constexpr Colour colblu = 0xFF8080;
-constexpr Colour colgiallo = 0x00FFFF;
-constexpr Colour colvuoto = 0x8000000F;  // system colour 15: button face
-constexpr Colour colpesca = 0x80C0FF;
-constexpr Colour coltesto = 0xFF0000;
-constexpr Colour colrosso = 0x0000FF;
-constexpr Colour colsi = 0x80FFFF;  // face of the end-of-game window's buttons
-
-constexpr bool isSystemColour(Colour c) { return (c & 0xFF000000u) == 0x80000000u; }
 
 // Window-level variables of frmgioco. They outlive an unload of the window.
 struct GameState {

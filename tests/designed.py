@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-# Compares both windows, as a front end shows them, with tests/windows.txt,
+# Compares both windows, as a front end shows them, with tests/design.txt,
 # the windows as designed. The front end's player (see transcript.py) answers
 # "look" with the window in front and its controls in that table's columns,
 # but for places in pixels at 96 dpi, and fonts as drawn: Liberation Sans for
@@ -19,7 +19,7 @@ HERE = Path(__file__).resolve().parent
 FACES = {"MS Sans Serif": "Liberation Sans", "Comic Sans MS": "Comic Neue"}
 # Looked at once loaded, and once won (in order where the player can deal so).
 DEAL = "rand " + " ".join(f"{(k + 0.5) / 31:.6f}" for k in range(31))
-TABLE = (HERE / "windows.txt").read_text(encoding="utf-8").splitlines()
+TABLE = (HERE / "design.txt").read_text(encoding="utf-8").splitlines()
 HEADING = [f.strip() for f in next(line for line in TABLE if line.startswith("# window"))[2:].split("|")]
 SESSION = ["look", DEAL, "start", "click 28", "click 32", "help", "look"]
 

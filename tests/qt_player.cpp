@@ -29,7 +29,7 @@ void press(const Run& run, const QString& name) {
         while (b->isDown()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-// The window in front and its controls, in the columns of tests/windows.txt:
+// The window in front and its controls, in the columns of tests/design.txt:
 // places in device-independent pixels, colours as 0xBBGGRR, fonts as drawn.
 void look(const Run& run) {
     QWidget* window = front(run);

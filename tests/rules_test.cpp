@@ -1,9 +1,10 @@
 // The rules on a program whose windows are in memory. Most of the rules are
 // checked through the transcripts (tests/games, tests/driver); here are
 // what a transcript cannot say in a few lines.
-#include "driver/program.h"
+#include "driver/commands.h"
 #include "logic/actions.h"
 #include "logic/board.h"
+#include "logic/layout.h"
 #include "logic/random.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +18,19 @@
 namespace lastrino::testing {
 namespace {
 
+const layout::Control& control(std::string_view name) { return *layout::find(layout::frmgioco, name); }
+
 struct Game {
-    driver::Program program{driver::Events{}};
-    driver::GameWindowInMemory& w = program.frmgioco();
+    driver::MemoryScreen screen;
+    Shell shell{screen};
+    GameWindow& w = shell.gameWindow();
+
+    Game() { shell.run(); }
+    void click(int cell) { shell.press(control("cmd" + std::to_string(cell))); }
 
     // A game in progress on the solved board, its empty cell swapped onto `empty`.
     void playingWithEmptyAt(int empty) {
-        program.cmdcomincia_Click();
+        shell.press(control("cmdcomincia"));
         for (int n = 1; n <= cells; ++n) {
             w.setLabel(n, n == empty ? "" : n == cells ? tileLabel(empty) : tileLabel(n));
             w.setFaceColour(n, colvuoto);
@@ -50,11 +57,11 @@ TEST(Board, MoveRuleOverEveryPairOfCells) {
             const int d = std::abs(index - empty);
             const bool moves = index != empty && (d == 4 || (d == 1 && !(index == 29 && empty == 28)));
             if (moves) std::swap(expected[index - 1], expected[empty - 1]);
-            g.program.cmd_Click(index);
+            g.click(index);
             SCOPED_TRACE("click " + std::to_string(index) + " with " + std::to_string(empty) + " empty");
             EXPECT_EQ(g.board(), expected);
             EXPECT_EQ(g.w.moves(), moves ? "1" : "0");
-            EXPECT_EQ(g.w.focus(), "cmdsoluzione");
+            EXPECT_EQ(g.shell.focus(layout::frmgioco)->name, "cmdsoluzione");
         }
     }
 }
@@ -65,7 +72,7 @@ TEST(Start, TwoQuickStartsDealDifferentBoards) {
     Game g;
     std::vector<std::string> boards[2];
     for (auto& board : boards) {
-        g.program.cmdcomincia_Click();
+        g.shell.press(control("cmdcomincia"));
         for (int n = 1; n <= cells; ++n) board.push_back(g.w.label(n));
     }
     EXPECT_NE(boards[0], boards[1]);
@@ -83,7 +90,7 @@ TEST(Start, DrawsAreBelowOne) {
 // Half the difference of screen and window, in twips, even where the screen
 // is the smaller: a window is never pushed back onto it.
 TEST(Load, CentredOnTheScreen) {
-    const WindowPosition wide = centred(12000, 9000, 5535, 7110), small = centred(4800, 3600, 5535, 7110);
+    const auto wide = layout::centred(12000, 9000, 5535, 7110), small = layout::centred(4800, 3600, 5535, 7110);
     EXPECT_EQ(std::pair(wide.left, wide.top), std::pair(3232.5f, 945.0f));
     EXPECT_EQ(std::pair(small.left, small.top), std::pair(-367.5f, -1755.0f));
 }

@@ -4,10 +4,10 @@
 
 #include "logic/board.h"
 #include "logic/random.h"
-#include "ui/frmgioco.h"
-#include "ui/frmscelta.h"
-#include "ui/program.h"
-#include "ui/widgets.h"
+#include "qt/frmgioco.h"
+#include "qt/frmscelta.h"
+#include "qt/program.h"
+#include "qt/widgets.h"
 
 #include <QApplication>
 #include <QLabel>

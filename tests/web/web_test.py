@@ -47,7 +47,7 @@ const $ = id => document.getElementById(id), end = $('frmscelta'), link = $('add
 const out = end && !end.seen && (end.seen = true) ? ['event end-window ' + $(end.getAttribute('aria-describedby'))?.textContent] : [];
 return document.querySelector('.window') ? out
   : [...out, !$('addio').hidden && document.activeElement === link ? 'event exit' : 'event exit, no goodbye'];"""
-# The window in front and its controls in the columns of tests/windows.txt
+# The window in front and its controls in the columns of tests/design.txt
 # (places from the parent's corner in CSS pixels; an option's box is its
 # label, a shape's colour its line's), the window's own row its client area; no colour reads 0x00000000.
 LOOK = """

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "logic/window.h"
-#include "ui/controls.h"
+#include "qt/controls.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // Non-modal and with no owner; a new one is loaded at every win.
 #pragma once
 
-#include "ui/controls.h"
+#include "qt/controls.h"
 
 #include <QWidget>
 

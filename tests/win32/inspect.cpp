@@ -228,7 +228,7 @@ std::wstring colour(HWND w, int x, int y) {
     return hex(c, L"0x%06X");
 }
 
-// The window in front and its controls in the columns of tests/windows.txt,
+// The window in front and its controls in the columns of tests/design.txt,
 // in pixels. Fonts and text colours stay with the game's process; a back
 // colour is a button's face, or the colour at a control's corner.
 void look() {

@@ -1,5 +1,5 @@
 // Lastrino!: loads and shows the game window, then runs the event loop.
-#include "ui/program.h"
+#include "qt/program.h"
 
 #include <QApplication>
 
