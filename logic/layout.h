@@ -173,8 +173,10 @@ constexpr std::array<Control, N + cells> withCells(const std::array<Control, N>&
 
 inline constexpr auto gameControlsAndCells = detail::withCells(gameControls);
 
-inline constexpr Window frmgioco{"frmgioco", "Lastrino!", "cmdcomincia", 5535,
-                                 7110,       colpesca,    "lastrino",    gameControlsAndCells};
+// clang-format off
+inline constexpr Window frmgioco{"frmgioco", "Lastrino!", "cmdcomincia", 5535, 7110, colpesca, "lastrino",
+                                 gameControlsAndCells};
+// clang-format on
 
 // clang-format off
 inline constexpr std::array<Control, 5> endControls{{
@@ -193,10 +195,9 @@ inline constexpr std::array<Control, 5> endControls{{
      .align = Align::Centre},
 }};
 
+inline constexpr Window frmscelta{"frmscelta", "Un'altra partita?", "cmdsi", 6135, 3495, colpesca, "lastrino",
+                                  endControls};
 // clang-format on
-
-inline constexpr Window frmscelta{"frmscelta", "Un'altra partita?", "cmdsi",    6135, 3495,
-                                  colpesca,    "lastrino",          endControls};
 
 // What a screen reader says of the controls that have no caption to read.
 // A cell: its tile, or that it is empty...

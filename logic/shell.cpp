@@ -18,10 +18,6 @@ constexpr unsigned manualPeriod = 0x7FFFFFFF;
 
 const Control& control(const Form& form, std::string_view name) { return *find(form, name); }
 const Control& cellControl(int cell) { return frmgioco.controls[frmgioco.controls.size() - cells + cell - 1]; }
-
-bool takesFocus(const Control& c) {
-    return c.kind == Kind::Cell || c.kind == Kind::PictureButton || c.kind == Kind::Button || c.kind == Kind::Option;
-}
 }  // namespace
 
 std::size_t indexOf(const Form& form, const Control& control) {
@@ -167,8 +163,7 @@ void Shell::load(const Form& form) {
         gameWindowLoaded(state_);
     } else {
         // Composed afresh by every new window, from the game window as it stands.
-        set(control(frmscelta, "lblmess"),
-            winMessage(gioco_->moves(), gioco_->timedSelected(), gioco_->clockText()));
+        set(control(frmscelta, "lblmess"), winMessage(gioco_->moves(), gioco_->timedSelected(), gioco_->clockText()));
     }
     screen_.setFocus(*focus(form));
 }
@@ -201,8 +196,8 @@ void Shell::showEndWindow() {
 void Shell::press(const Control& c) {
     const Form& form = formOf(c);
     Loaded* w = window(form);
-    if (!w || !at(c).visible || !at(c).enabled) return;
-    if (takesFocus(c)) w->focus = &c;
+    if (!w) return;
+    w->focus = &c;
     if (c.kind == Kind::Option) select(c);
 
     const std::string_view name = c.name;

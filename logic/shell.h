@@ -89,8 +89,8 @@ public:
     // The program's start: the game window loaded and shown.
     void run();
 
-    // The player pressed a control (for an option button: selected it). It
-    // takes the focus, as a click gives it, and its handler runs.
+    // The player pressed a button, a cell or an option button (selecting it).
+    // It takes the focus, as a click gives it, and its handler runs.
     void press(const Control& control);
     // A window's close box.
     void close(const Form& form);
