@@ -1,4 +1,4 @@
-"""Cuts the page's fonts down to the characters it can show, for build_web:
+"""Cuts the page's fonts down to the characters it can show, for the build (web/CMakeLists.txt):
 every text of the win message (logic/actions.cpp), the digits, the words of
 web/*.html, and the captions and other texts (a capital and small letters, or
 a letter beyond ASCII) of the game's tables (logic/layout.h) and the page's

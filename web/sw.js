@@ -1,5 +1,5 @@
 // The page's service worker: it keeps every file of the build, so that the
-// game plays with the network gone. build_web writes the files in and names
+// game plays with the network gone. worker.py writes the files in and names
 // the cache after a hash of them: a new build is a new worker, which takes
 // over at once and drops what the last one kept; the page it serves from the
 // next visit on is the new one.

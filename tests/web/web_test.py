@@ -1,5 +1,5 @@
 # The browser version in a headless Chromium through Selenium. Usage: web_test.py BUILD TEST_BUILD:
-# the page as shipped (build-web/), and beside it the test build, whose every Start deals tile i
+# the page as shipped (build-web/page/), and beside it the test build, whose every Start deals tile i
 # onto cell i (solved but for 30 and 31). The test build plays the transcripts for the windows
 # (and tests/web/'s, for the page alone), is compared with the design and is reached in small
 # viewports; the page as shipped is read as a screen reader hears it. Both run under their CSP.
@@ -137,8 +137,8 @@ class Page(unittest.TestCase):
         bad = subprocess.run([sys.executable, chromium.serve.__file__, build / "out"], capture_output=True, timeout=9)
         self.assertEqual((bad.returncode, bad.stderr.count(b"\n")), (1, 1))
         # Rebuilt, the page comes fresh by the next visit but one; with the server gone, it plays as kept.
-        subprocess.run(["bash", "-c", 'sed -i "s/<title>Lastrino!/<title>Nuova/" "$1/index.html" && source "$0" && '
-                        'web_worker "$1"', TESTS.parent / "scripts/setup.sh", build], check=True)
+        (index := build / "index.html").write_text(index.read_text().replace("<title>Lastrino!", "<title>Nuova"))
+        subprocess.run([sys.executable, TESTS.parent / "web/worker.py", build], check=True)
         kept = self.js("return caches.keys()")
         self.browser.refresh()  # served as kept, it finds the new worker
         WebDriverWait(self.browser, 20).until(lambda _: len(k := self.js("return caches.keys()")) == 1 and k != kept)
