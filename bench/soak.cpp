@@ -1,6 +1,6 @@
 // A long evening of games in the game's own windows: deal, win, "Sì", again,
 // with mouse clicks posted to the buttons as the event loop delivers them.
-// The deal is scripted (every tile home, then 30 and 31 exchanged, as Start
+// Every deal is in order (every tile home, then 30 and 31 exchanged, as Start
 // does) so that the same 19 clicks win each game. Every 10 games, once the
 // unloaded windows are gone, prints
 //   GAMES RSS_KIB HEAP_KIB TOPLEVELS QOBJECTS
@@ -8,11 +8,7 @@
 // widgets Qt still knows and every QObject below them and the application;
 // after the first game, a line "# accessibility bridge on|off".
 //   soak [GAMES]        200 by default; run on a real display (Xvfb)
-#include "logic/random.h"
-#include "qt/frmgioco.h"
-#include "qt/frmscelta.h"
-#include "qt/program.h"
-#include "qt/widgets.h"
+#include "qt/screen.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -25,7 +21,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
-#include <memory>
 #include <string>
 
 namespace {
@@ -67,9 +62,14 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 
-    auto* random = new ScriptedRandom;
-    ui::Program program(std::unique_ptr<RandomSource>(random), [] {});
-    program.showGioco();
+    InOrderDeal deal;
+    ui::QtScreen screen;
+    Shell shell(screen, Seam{.deal = &deal});
+    screen.attach(shell);
+    shell.run();
+    const auto control = [&](const Form& form, std::string_view name) {
+        return screen.widget(*layout::find(form, name));
+    };
 
     int played = 0;
     auto report = [&] {
@@ -85,17 +85,16 @@ int main(int argc, char** argv) {
     int phase = 0;
     step = [&] {
         if (phase == 0) {  // a new game window, shown and painted
-            for (int k = 0; k < tiles; ++k) random->push((k + 0.5) / tiles);
-            postClick(program.gioco()->control(QStringLiteral("cmdcomincia")));
-            for (int n : winningClicks) postClick(program.gioco()->cell(n));
+            postClick(control(layout::frmgioco, "cmdcomincia"));
+            for (int n : winningClicks) postClick(control(layout::frmgioco, "cmd" + std::to_string(n)));
             phase = 1;
         } else if (phase == 1) {  // won: the end window is up
-            if (!program.scelta()) {
+            if (!screen.window(layout::frmscelta)) {
                 std::fprintf(stderr, "soak: game %d was not won\n", played + 1);
                 QCoreApplication::exit(1);
                 return;
             }
-            postClick(program.scelta()->control(QStringLiteral("cmdsi")));
+            postClick(control(layout::frmscelta, "cmdsi"));
             phase = 2;
         } else {
             ++played;

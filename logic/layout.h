@@ -21,6 +21,9 @@ namespace lastrino::layout {
 
 constexpr int twipsPerPixel = 15;
 constexpr int pixels(int twips) { return twips / twipsPerPixel; }
+// A font's size in pixels on a screen of `dpi` dots to the inch (96: the
+// layout's own, whatever the screen).
+constexpr int fontPixels(double points, int dpi = 96) { return static_cast<int>(points * dpi / 72 + 0.5); }
 
 constexpr Colour colbuttontext = 0x80000012;  // system colour 18: button text
 
@@ -213,6 +216,10 @@ constexpr std::string_view pictureName(std::string_view picture) {
     if (picture == "vittoria") return "Vittoria!";
     return "";
 }
+
+// The control whose text a screen reader reads as its window's description
+// as the window opens: the end window's message.
+constexpr bool describesWindow(const Control& c) { return c.name == "lblmess"; }
 
 // The face installed in its place where a face the tables name is missing:
 // Comic Neue is drawn after Comic Sans; Liberation Sans is the sans face

@@ -1,5 +1,6 @@
-// Lastrino!: loads and shows the game window, then runs the event loop.
-#include "qt/program.h"
+// Lastrino!: the shell loads and shows the game window on the Qt screen,
+// then the event loop runs.
+#include "qt/screen.h"
 
 #include <QApplication>
 
@@ -13,10 +14,12 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Lastrino"));
     QGuiApplication::setDesktopFileName(QStringLiteral(LASTRINO_APP_ID));
-    // The program ends when neither window is loaded; Program decides that.
+    // The program ends when the shell says so, when neither window is loaded.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    lastrino::ui::Program program;
-    program.showGioco();
+    lastrino::ui::QtScreen screen;
+    lastrino::Shell shell(screen);
+    screen.attach(shell);
+    shell.run();
     return QApplication::exec();
 }

