@@ -102,7 +102,7 @@ build_win32() {
 # deals the tiles in order.
 build_web() {
     local out=$1 flags=(-Oz -flto -Wall -Wextra)
-    [ "${2:-}" = test ] && flags+=(-DLASTRINO_WEB_TEST)
+    [ "${2:-}" = test ] && flags+=(-DLASTRINO_TEST_SEAM)
     [ -n "${CI:-}" ] && flags+=(-Werror)
     # embind without new Function: the page's Content-Security-Policy allows no eval.
     flags+=(-sDYNAMIC_EXECUTION=0)
@@ -110,7 +110,7 @@ build_web() {
     # Debian's em++ runs its JS optimiser on node, which finds Debian's JS
     # modules only through NODE_PATH when the node on the PATH is another.
     NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH} em++ -std=c++20 "${flags[@]}" -I "$root" \
-        "$root"/logic/{board,actions,clock,random}.cpp "$root"/web/{page,program,main}.cpp \
+        "$root"/logic/{board,actions,clock,random,shell,seam}.cpp "$root"/web/page.cpp \
         -lembind -sENVIRONMENT=web -sEXIT_RUNTIME=0 -sMALLOC=emmalloc \
         -o "$out/lastrino.js"
     cp "$root"/web/{index.html,lastrino.css,page.js,timer.js,lastrino.webmanifest} "$out/"
