@@ -1,6 +1,12 @@
-#include "page.h"
+// Lastrino! in the browser: the page is the shell's screen. Each window is
+// built on the page from its table in logic/layout.h, placed in CSS pixels,
+// coloured and lettered as designed; page.js hands every click, close box,
+// arrow key and tick of the timer to the shell by window and control name.
+#include "logic/layout.h"
+#include "logic/shell.h"
 
-#include "logic/actions.h"
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
 
 #include <algorithm>
 #include <cmath>
@@ -10,9 +16,17 @@
 namespace lastrino::web {
 
 namespace {
+using emscripten::val;
 using layout::Kind;
 
 val document() { return val::global("document"); }
+val byId(const std::string& id) { return document().call<val>("getElementById", id); }
+
+// A control's element, by its id "window-name"; for an option, its radio input.
+std::string idOf(std::string_view window, std::string_view control) {
+    return std::string(window) + "-" + std::string(control);
+}
+val element(const Control& c) { return byId(idOf(formOf(c).name, c.name)); }
 
 val create(const char* tag, val parent, const char* cls = nullptr) {
     val e = document().call<val>("createElement", std::string(tag));
@@ -27,6 +41,17 @@ void attr(val e, const char* name, std::string_view value) {
 
 void style(val e, const char* property, std::string_view value) { e["style"].set(property, std::string(value)); }
 
+void setText(val e, std::string_view text) { e.set("textContent", std::string(text)); }
+
+// A CSS colour for a colour value; system colours by their CSS names.
+std::string css(Colour colour) {
+    if (colour == colvuoto) return "ButtonFace";
+    if (colour == layout::colbuttontext) return "ButtonText";
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    return text;
+}
+
 std::string px(int twips) { return std::to_string(layout::pixels(twips)) + "px"; }
 
 void place(val e, const layout::Rect& r) {
@@ -36,10 +61,10 @@ void place(val e, const layout::Rect& r) {
     style(e, "height", px(r.height));
 }
 
-// The faces Debian ships for the ones the windows name, served with the page.
+// The faces installed in place of the designed ones are served with the page.
 void setFont(val e, const layout::Font& f) {
     if (f.face.empty()) return;
-    style(e, "fontFamily", f.face == "Comic Sans MS" ? "'Comic Neue', sans-serif" : "'Liberation Sans', sans-serif");
+    style(e, "fontFamily", "'" + std::string(layout::installedFace(f.face)) + "', sans-serif");
     style(e, "fontSize", std::to_string(std::lround(f.points * 96.0 / 72.0)) + "px");
     style(e, "fontWeight", f.weight >= 700 ? "700" : "400");
 }
@@ -60,24 +85,26 @@ void setCaption(val e, std::string_view caption) {
     attr(e, "aria-keyshortcuts", std::string("Alt+") + static_cast<char>(lower & ~0x20));
 }
 
-std::string picturePath(std::string_view name) {
-    const bool icon = name == "lastrino" || name == "comincia" || name == "aiuto" || name == "esci";
-    return std::string(icon ? "icons/" : "pictures/") + std::string(name) + ".svg";
-}
-
 val picture(val parent, std::string_view name, const char* cls, std::string_view alt) {
     val img = create("img", parent, cls);
-    img.set("src", picturePath(name));
+    img.set("src", layout::pictureFile(name));
     img.set("alt", std::string(alt));
     img.set("draggable", false);
     return img;
 }
 
-// One control; returns the element that is placed, and puts the one the
-// program acts on (the radio input of an option) into the window's map.
-val build(const layout::Control& c, Window& w, const std::string& windowName) {
-    val parent = c.parent.empty() ? w.client : w[c.parent];
-    val placed = val::null();
+// A screen reader names a cell by its tile, which has no caption when empty.
+void nameCell(val cell, std::string_view label) { attr(cell, "aria-label", layout::cellName(label)); }
+
+void setTooltip(val e, std::string_view tooltip) {
+    e.set("title", std::string(tooltip));
+    attr(e, "aria-label", tooltip);
+}
+
+// One control in its design state.
+void build(const Control& c, val client, const std::string& window) {
+    val parent = c.parent.empty() ? client : byId(idOf(window, c.parent));
+    val placed = val::null();  // the element placed; the control itself but for an option
     val control = val::null();
     switch (c.kind) {
     case Kind::Cell:
@@ -85,13 +112,14 @@ val build(const layout::Control& c, Window& w, const std::string& windowName) {
     case Kind::Button: {
         placed = control = create("button", parent, c.kind == Kind::Cell ? "button cell" : "button");
         control.set("type", std::string("button"));
-        setFace(control, c.back);
+        style(control, "backgroundColor", css(c.back));
         style(control, "color", css(c.text));
         setCaption(control, c.caption);
         if (!c.picture.empty()) picture(control, c.picture, nullptr, "");
-        if (!c.tooltip.empty()) {
-            control.set("title", std::string(c.tooltip));
-            attr(control, "aria-label", c.tooltip);
+        if (!c.tooltip.empty()) setTooltip(control, c.tooltip);
+        if (c.cell != 0) {
+            nameCell(control, c.caption);
+            attr(control, "aria-description", layout::cellPlace(c.cell));
         }
         break;
     }
@@ -106,7 +134,7 @@ val build(const layout::Control& c, Window& w, const std::string& windowName) {
         attr(control, "role", "group");
         create("div", control, "edge");
         val legend = create("span", control, "legend");
-        const std::string id = windowName + "-" + std::string(c.name) + "-legend";
+        const std::string id = idOf(window, c.name) + "-legend";
         legend.set("id", id);
         setText(legend, c.caption);
         attr(control, "aria-labelledby", id);
@@ -116,7 +144,7 @@ val build(const layout::Control& c, Window& w, const std::string& windowName) {
         placed = create("label", parent, "option");
         control = create("input", placed);
         control.set("type", std::string("radio"));
-        control.set("name", windowName + "-" + std::string(c.parent));
+        control.set("name", idOf(window, c.parent));
         control.set("checked", c.selected);
         setText(create("span", placed), c.caption);
         break;
@@ -141,35 +169,20 @@ val build(const layout::Control& c, Window& w, const std::string& windowName) {
     place(placed, c.twips);
     setFont(placed, c.font);
     if (!c.visible) style(placed, "visibility", "hidden");
-    control.set("id", windowName + "-" + std::string(c.name));
+    control.set("id", idOf(window, c.name));
     attr(control, "data-control", c.name);
-    w.controls.emplace(std::string(c.name), control);
-    return placed;
-}
-}  // namespace
-
-std::string css(Colour colour) {
-    if (colour == colvuoto) return "ButtonFace";
-    if (colour == layout::colbuttontext) return "ButtonText";
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    return text;
 }
 
-void setText(val element, std::string_view text) { element.set("textContent", std::string(text)); }
-
-void setFace(val button, Colour colour) { style(button, "backgroundColor", css(colour)); }
-
-Window buildWindow(const layout::Window& design, std::span<const layout::Control> extra) {
+// A window: a frame with a title bar around the client area, where its
+// controls sit.
+val buildWindow(const Form& design) {
     const std::string name(design.name);
-    Window w;
-    w.frame = create("div", document()["body"], "window");
-    w.frame.set("id", name);
-    attr(w.frame, "data-window", name);
-    attr(w.frame, "role", "dialog");
-    attr(w.frame, "aria-labelledby", name + "-caption");
+    val frame = create("div", document()["body"], "window");
+    frame.set("id", name);
+    attr(frame, "role", "dialog");
+    attr(frame, "aria-labelledby", name + "-caption");
 
-    val bar = create("div", w.frame, "titlebar");
+    val bar = create("div", frame, "titlebar");
     picture(bar, design.icon, "icon", "");
     val caption = create("span", bar, "caption");
     caption.set("id", name + "-caption");
@@ -178,48 +191,104 @@ Window buildWindow(const layout::Window& design, std::span<const layout::Control
     val close = create("button", bar, "close");
     close.set("type", std::string("button"));
     close.set("tabIndex", -1);
-    close.set("title", std::string("Chiudi"));
-    attr(close, "aria-label", "Chiudi");
-    attr(close, "data-control", "chiudi");
+    setTooltip(close, "Chiudi");
     setText(close, "\u00d7");
 
-    val client = w.client = create("div", w.frame, "client");
+    val client = create("div", frame, "client");
     style(client, "width", px(design.clientWidth));
     style(client, "height", px(design.clientHeight));
     style(client, "backgroundColor", css(design.back));
 
     // The page's tab order is the order of the elements: controls are added
     // by tab index, those outside the tab order first.
-    std::vector<const layout::Control*> order;
+    std::vector<const Control*> order;
     for (const auto& c : design.controls) order.push_back(&c);
-    for (const auto& c : extra) order.push_back(&c);
     std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
-    for (const layout::Control* c : order) build(*c, w, name);
-    return w;
+    for (const Control* c : order) build(*c, client, name);
+    return frame;
 }
 
+// Centred on the page by its outer size, as a desktop window is on the
+// screen, but never with its title bar above or left of the page, where it
+// does not fit: the page scrolls to the rest. Again when the page is
+// resized, until the player moves it (page.js).
 void centre(val frame) {
-    using layout::twipsPerPixel;
     const val page = document()["documentElement"];  // the page without its scroll bars
-    const WindowPosition at =
-        centred(page["clientWidth"].as<float>() * twipsPerPixel, page["clientHeight"].as<float>() * twipsPerPixel,
-                frame["offsetWidth"].as<float>() * twipsPerPixel, frame["offsetHeight"].as<float>() * twipsPerPixel);
-    // Kept in twips down to the fraction; the page places it on whole pixels,
-    // and where it does not fit, at its top left corner: the page scrolls to the rest.
-    style(frame, "left", std::to_string(std::max(0L, std::lround(at.left / twipsPerPixel))) + "px");
-    style(frame, "top", std::to_string(std::max(0L, std::lround(at.top / twipsPerPixel))) + "px");
+    const auto at = layout::centredPixels(page["clientWidth"].as<float>(), page["clientHeight"].as<float>(),
+                                          frame["offsetWidth"].as<float>(), frame["offsetHeight"].as<float>());
+    style(frame, "left", std::to_string(std::max(0L, at.left)) + "px");
+    style(frame, "top", std::to_string(std::max(0L, at.top)) + "px");
 }
 
-void centreAndRaise(const Window& w) {
-    centre(w.frame);
-    val::module_property("raise")(w.frame);
+class Page final : public Screen {
+public:
+    void load(const Form& form) override {
+        val frame = buildWindow(form);
+        // A screen reader reads the end window's message as it opens.
+        if (&form == &layout::frmscelta) attr(frame, "aria-describedby", idOf(form.name, "lblmess"));
+        centre(frame);
+        val::module_property("raise")(frame);
+    }
+    void unload(const Form& form) override { val::module_property("unload")(byId(std::string(form.name))); }
+
+    void setText(const Control& c, std::string_view text) override {
+        setCaption(element(c), text);
+        if (c.cell != 0) nameCell(element(c), text);
+    }
+    void setColour(const Control& c, Colour face) override { style(element(c), "backgroundColor", css(face)); }
+    void setVisible(const Control& c, bool visible) override {
+        style(c.kind == Kind::Option ? element(c)["parentElement"] : element(c), "visibility",
+              visible ? "visible" : "hidden");
+    }
+    void setEnabled(const Control& c, bool enabled) override { element(c).set("disabled", !enabled); }
+    void setSelected(const Control& option) override { element(option).set("checked", true); }
+    void setTooltip(const Control& c, std::string_view text) override { web::setTooltip(element(c), text); }
+    void setFocus(const Control& c) override { element(c).call<void>("focus"); }
+
+    // The page's timer ticks by its period, and 0 stops it (page.js).
+    void startTimer(unsigned milliseconds) override { val::module_property("timer")(milliseconds); }
+    void stopTimer() override { val::module_property("timer")(0); }
+
+    // Both windows are gone: the page says goodbye.
+    void end() override {
+        val goodbye = byId("addio");
+        goodbye.set("hidden", false);
+        goodbye.call<val>("querySelector", std::string("a")).call<void>("focus");
+    }
+};
+
+Shell& shell() {
+    static Page page;
+    static Shell s(page);
+    return s;
 }
 
-void unload(Window& w) {
-    if (w.frame.isNull()) return;
-    val::module_property("unload")(w.frame);
-    w.frame = w.client = val::null();
-    w.controls.clear();
+const Form& form(const std::string& name) {
+    return name == layout::frmscelta.name ? layout::frmscelta : layout::frmgioco;
 }
+
+void press(const std::string& window, const std::string& control) {
+    if (const Control* c = layout::find(form(window), control)) shell().press(*c);
+}
+
+// An arrow key (0 to 3: up, down, left, right) where `focused` has the focus:
+// false when the page's own arrows are the ones to act.
+bool key(const std::string& window, const std::string& focused, int arrow) {
+    return shell().key(form(window), layout::find(form(window), focused), static_cast<Key>(arrow));
+}
+}  // namespace
 
 }  // namespace lastrino::web
+
+int main() { lastrino::web::shell().run(); }
+
+EMSCRIPTEN_BINDINGS(lastrino) {
+    using namespace lastrino::web;
+    emscripten::function("press", &press);
+    emscripten::function(
+        "close", +[](const std::string& window) { shell().close(form(window)); });
+    emscripten::function("key", &key);
+    emscripten::function(
+        "tick", +[] { shell().tick(); });
+    emscripten::function("centre", &centre);
+}

@@ -1,5 +1,5 @@
-// The page's side of the windows: every click on a control goes to the
-// program by window and control name; Alt with a caption's underlined letter
+// The page's side of the windows: every click on a control, close box and
+// arrow key goes to the game by window and control name; Alt with a caption's underlined letter
 // presses it; a window comes to the front when touched and moves by its
 // title bar, Tab goes round its controls, F6 goes to the other window, and
 // when a window closes the one left takes the focus back where it last was,
@@ -39,15 +39,15 @@ var Module = {
 (() => {
   const windowOf = el => (el instanceof Element ? el.closest(".window") : null);
   const front = () => windows().find(w => w.classList.contains("front"));
-  const send = el => Module.click(windowOf(el).dataset.window, el.dataset.control);
 
   document.addEventListener("click", e => {
-    const button = e.target.closest("button[data-control]");
-    if (button && windowOf(button)) send(button);
+    const button = e.target.closest("button"), w = windowOf(button);
+    if (w && button.classList.contains("close")) Module.close(w.id);
+    else if (w) Module.press(w.id, button.dataset.control);
   });
   // An option button's Click comes when the player selects it.
   document.addEventListener("change", e => {
-    if (e.target.type === "radio" && e.target.checked) send(e.target);
+    if (e.target.type === "radio" && e.target.checked) Module.press(windowOf(e.target).id, e.target.dataset.control);
   });
 
   // The window's tab stops in order: the elements are in tab order, and an
@@ -65,14 +65,18 @@ var Module = {
   });
 
   // F6 goes to the other window, where its focus last was; Escape closes the
-  // end window as its close box does. A page gets no Alt+Tab or Alt+F4.
+  // end window as its close box does. A page gets no Alt+Tab or Alt+F4. An
+  // arrow slides a tile, unless the game leaves it to the page (an option's
+  // arrows move the selection); taken, it does not scroll the page.
+  const arrows = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight"];
   document.addEventListener("keydown", e => {
     const w = windowOf(document.activeElement) || front();
     if (!w || e.altKey || e.ctrlKey || e.metaKey) return;
     const other = windows().find(o => o !== w);
     if (e.key === "F6" && other) focusBack(other);
-    else if (e.key === "Escape" && w.dataset.window === "frmscelta") w.querySelector(".close").click();
-    else return;
+    else if (e.key === "Escape" && w.id === "frmscelta") w.querySelector(".close").click();
+    else if (!arrows.includes(e.key)
+      || !Module.key(w.id, document.activeElement?.dataset?.control ?? "", arrows.indexOf(e.key))) return;
     e.preventDefault();
   });
 

@@ -21,7 +21,8 @@ import designed  # noqa: E402
 import transcript  # noqa: E402
 
 # Before the page's scripts, a stand-in for the worker of the game's timer: it keeps the periods the
-# page asks for (0 stops it), and the tests fire its ticks themselves ("tick K").
+# page asks for (0 stops it), and the tests fire its ticks themselves ("tick K"). The test build asks
+# for a period of 0x7FFFFFFF ms, which no test outlives; the page as shipped for a tick a second.
 TIMER = "Worker = class { constructor(url) { if (url === 'timer.js') window.timer = this; this.periods = [] } postMessage(p) { this.periods.push(p) } }"
 # The control with the page's focus, if that is in the window in front.
 FOCUS = """'focus ' + ((a, w = a.closest('.window')) => w?.classList.contains('front') && a.dataset.control || '-')
@@ -36,7 +37,7 @@ return ['board ' + [...document.querySelectorAll('#frmgioco .cell')]
       === (c.textContent || 'vuota') && c.ariaDescription === `riga ${(i >> 2) + 1}, colonna ${i % 4 + 1}` ? '' : '?')).join(' '),
   'moves ' + g('lblcont').textContent, 'clock ' + g('lbltime').textContent,
   'options ' + (['si', 'no'].find(o => g('opt' + o).checked) || '-') + (g('optsi').disabled ? ' disabled' : ' enabled'),
-  'timer ' + ((p = window.timer?.periods ?? []) => !p.at(-1) ? 'off' : p.at(-1) === 1000 && p.at(-2) !== 1000 ? 'on' : p)(),
+  'timer ' + ((p = window.timer?.periods ?? []) => !p.at(-1) ? 'off' : p.at(-1) === 0x7FFFFFFF && p.at(-2) !== 0x7FFFFFFF ? 'on' : p)(),
   'help ' + (getComputedStyle(g('cmdaiuto')).visibility === 'visible' ? 'shown' : 'hidden'),
   'tooltip ' + g('cmdcomincia').title, """ + FOCUS + """,
   'end-window ' + (end ? $('frmscelta-lblmess').textContent : '-')];"""
@@ -109,6 +110,10 @@ class Page(unittest.TestCase):
         names = {"Frame2": "Mosse", "Picture1": "Lastrino!", "Image1": "Tessere", "cmdesci": "Esci", "cmd32": "vuota"}
         self.assertEqual({c: self.browser.find_element("css selector", f"#frmgioco-{c}").accessible_name
                           for c in names}, names)
+        # A timed game's clock ticks each second.
+        for control in ("optsi", "cmdcomincia"):
+            self.browser.find_element("id", "frmgioco-" + control).click()
+        self.assertEqual(self.js("return window.timer.periods"), [1000])
         # Its policy refuses eval, which the rules are built without.
         self.assertFalse(self.js("setTimeout('window.ran = true'); return new Promise(r => setTimeout(() => r(window.ran)))"))
         # Opened from disk, it says how to open it (and the console its errors, read away).
@@ -165,7 +170,7 @@ class Page(unittest.TestCase):
             elif word == "devtools":  # a DevTools command with its arguments, NAME=JSON; then two frames
                 self.browser.execute_cdp_cmd(args[0], {k: json.loads(v) for k, v in (a.split("=", 1) for a in args[1:])})
                 self.browser.execute_async_script("requestAnimationFrame(() => requestAnimationFrame(arguments[0]))")
-            elif word == "key":  # a chord: WebDriver holds Shift and Alt down to the end
+            elif word == "key":  # a chord ("up" is the Up arrow): WebDriver holds Shift and Alt down to the end
                 self.browser.switch_to.active_element.send_keys("".join(getattr(Keys, k.upper(), k.lower())
                                                                         for k in args[0].split("+")))
             elif word != "rand":  # in the window behind, after a click on its title bar
