@@ -87,41 +87,6 @@ TEST(Start, DrawsAreBelowOne) {
     EXPECT_LT(most, 1.0);
 }
 
-// The timer's period as the shell asks the screen for it: a second, or in the
-// tests' seam a period no test outlives; enabling it again leaves it be, and
-// it stops with its window.
-struct TimerScreen final : Screen {
-    std::vector<unsigned> periods;  // 0 for a stop
-    void load(const Form&) override {}
-    void unload(const Form&) override {}
-    void setText(const Control&, std::string_view) override {}
-    void setColour(const Control&, Colour) override {}
-    void setVisible(const Control&, bool) override {}
-    void setEnabled(const Control&, bool) override {}
-    void setSelected(const Control&) override {}
-    void setTooltip(const Control&, std::string_view) override {}
-    void setFocus(const Control&) override {}
-    void startTimer(unsigned ms) override { periods.push_back(ms); }
-    void stopTimer() override { periods.push_back(0); }
-    void end() override {}
-};
-
-TEST(Timer, PeriodsAskedOfTheScreen) {
-    for (const bool manual : {false, true}) {
-        TimerScreen screen;
-        InOrderDeal deal;
-        Shell shell(screen, Seam{.deal = &deal, .manualTicks = manual});
-        shell.run();
-        shell.press(control("cmdsoluzione"));  // stops a timer that is not running: nothing to ask
-        shell.press(control("optsi"));
-        shell.press(control("cmdcomincia"));
-        shell.tick();
-        shell.press(control("cmdcomincia"));
-        shell.close(layout::frmgioco);
-        EXPECT_EQ(screen.periods, std::vector<unsigned>({manual ? 2147483647u : 1000u, 0u}));
-    }
-}
-
 // Half the difference of screen and window, in twips, even where the screen
 // is the smaller: a window is never pushed back onto it.
 TEST(Load, CentredOnTheScreen) {
