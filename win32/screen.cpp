@@ -266,9 +266,15 @@ AccessibleText WinScreen::textOf(HWND hwnd) {
         const Control* message = w ? layout::find(w->form, "lblmess") : nullptr;
         return {{}, message ? widen(w->screen.shell_.state(*message).text) : L""};
     }
-    const ControlState& shown = w->screen.shell_.state(*c);
-    if (c->kind == Kind::Cell) return {widen(layout::cellName(shown.text)), widen(layout::cellPlace(c->cell))};
-    if (c->kind == Kind::PictureButton) return {widen(shown.tooltip), {}};
+    if (c->kind == Kind::Cell)
+        return {widen(layout::cellName(w->screen.shell_.state(*c).text)), widen(layout::cellPlace(c->cell))};
+    if (c->kind == Kind::PictureButton) {
+        // A picture button says what its tooltip says, as the tooltip has it now.
+        wchar_t tip[80] = L"";
+        TOOLINFOW ti = tool(w->hwnd, hwnd, tip);
+        SendMessageW(w->tooltip, TTM_GETTEXTW, std::size(tip), reinterpret_cast<LPARAM>(&ti));
+        return {tip, {}};
+    }
     if (showsPicture(c->kind)) return {widen(layout::pictureName(c->picture)), {}};
     return {};
 }

@@ -10,7 +10,7 @@ source "$here/session.sh"
 if [ "${2:-}" = --player ]; then
     # The display and Wine's server are the whole run's: only the game goes,
     # and its windows with it, before the next one starts.
-    trap 'kill "$game_pid" 2>/dev/null || true; wait; inspect gone >/dev/null; rm -rf "$session_dir"' EXIT
+    trap 'kill "$game_pid" 2>/dev/null || true; wait; inspect gone >&2; rm -rf "$session_dir"' EXIT
     start_game lastrino-scripted.exe
     { echo wait; cat; } | inspector
     exit

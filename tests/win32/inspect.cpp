@@ -141,15 +141,14 @@ void waitUntil(int seconds, const std::function<bool()>& ready, const std::wstri
 }
 
 // What the text driver's "show" prints, less what no window shows. The
-// tiles are read as a screen reader hears them, or, `heard` false, by their
-// captions (quicker).
-std::vector<std::wstring> state(bool heard = true) {
+// tiles are read as a screen reader hears them.
+std::vector<std::wstring> state() {
     HWND game = topWindow(gameTitle), end = topWindow(endTitle);
     if (!game) return {L"no game window"};
     std::wstring board = L"board";
     for (int n = 1; n <= 32; ++n) {
         HWND cell = control(game, L"cmd" + std::to_wstring(n));
-        const std::wstring label = heard ? spoken(cell) : text(cell).empty() ? L"vuota" : text(cell);
+        const std::wstring label = spoken(cell);
         const auto face = static_cast<unsigned>(GetWindowLongPtrW(cell, GWLP_USERDATA));
         board += L" " + (label == L"vuota" ? L"_" : label) +
                  (face == 0xFF8080     ? L"B"
