@@ -14,23 +14,6 @@ std::wstring widen(std::string_view utf8) {
     return text;
 }
 
-std::string narrow(std::wstring_view text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(n, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), n, nullptr, nullptr);
-    return utf8;
-}
-
-std::string windowText(HWND hwnd) {
-    std::wstring text(GetWindowTextLengthW(hwnd) + 1, L'\0');
-    text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
-    return narrow(text);
-}
-
-void setWindowText(HWND hwnd, std::string_view utf8) { SetWindowTextW(hwnd, widen(utf8).c_str()); }
-
 COLORREF colorref(Colour colour) {
     if (isSystemColour(colour)) return GetSysColor(static_cast<int>(colour & 0xFF));
     return colour & 0xFFFFFF;

@@ -1,9 +1,8 @@
-// Small Win32 helpers shared by the two windows: text in UTF-8, colour values,
-// brushes and fonts, and pixels from the design tables at a window's DPI.
+// Small Win32 helpers: text from UTF-8, colour values, brushes and fonts, and
+// pixels from the design tables at a window's DPI.
 #pragma once
 
 #include "logic/layout.h"
-#include "logic/window.h"
 
 #include <windows.h>
 
@@ -13,11 +12,6 @@
 namespace lastrino::win32 {
 
 std::wstring widen(std::string_view utf8);
-std::string narrow(std::wstring_view text);
-
-// A control's caption as UTF-8, exactly as it was set.
-std::string windowText(HWND hwnd);
-void setWindowText(HWND hwnd, std::string_view utf8);
 
 // The colour to paint for a colour value: a system colour is looked up, an
 // RGB value is taken as it is.

@@ -1,4 +1,4 @@
-// The Wine tests' player: reads commands on its standard input, one a line,
+// The Wine tests' inspector: reads commands on its standard input, one a line,
 // plays them on the running game through the Win32 API and prints what the
 // text driver would (see tests/transcript.py), until "quit" or the game's end.
 // The test build deals in order, so "rand" is let be. Besides the driver's
@@ -22,6 +22,7 @@
 #include <winternl.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <functional>
 #include <iostream>
@@ -140,15 +141,14 @@ void waitUntil(int seconds, const std::function<bool()>& ready, const std::wstri
 }
 
 // What the text driver's "show" prints, less what no window shows. The
-// tiles are read as a screen reader hears them, or, `heard` false, by their
-// captions (quicker).
-std::vector<std::wstring> state(bool heard = true) {
+// tiles are read as a screen reader hears them.
+std::vector<std::wstring> state() {
     HWND game = topWindow(gameTitle), end = topWindow(endTitle);
     if (!game) return {L"no game window"};
     std::wstring board = L"board";
     for (int n = 1; n <= 32; ++n) {
         HWND cell = control(game, L"cmd" + std::to_wstring(n));
-        const std::wstring label = heard ? spoken(cell) : text(cell).empty() ? L"vuota" : text(cell);
+        const std::wstring label = spoken(cell);
         const auto face = static_cast<unsigned>(GetWindowLongPtrW(cell, GWLP_USERDATA));
         board += L" " + (label == L"vuota" ? L"_" : label) +
                  (face == 0xFF8080     ? L"B"
@@ -174,29 +174,6 @@ void settle() {
     for (int k = 0; k < 3 && !ended(); ++k) send(front(), WM_NULL);
 }
 
-// A key pressed where the focus is, as the keyboard sends it; done once the
-// game shows a change (every key the transcripts press makes one).
-void key(const std::string& name) {
-    const std::map<std::string, int> keys = {
-        {"Tab", VK_TAB},     {"Left", VK_LEFT | 0x100}, {"Right", VK_RIGHT | 0x100},
-        {"Space", VK_SPACE}, {"Return", VK_RETURN},     {"Enter", VK_RETURN | 0x100}};
-    const std::string base = name.substr(name.find('+') + 1);
-    const int k = keys.count(base) ? keys.at(base) : base[0];
-    const int held = base == name ? 0 : name[0] == 'S' ? VK_SHIFT : VK_MENU;
-    const auto stroke = [](int vk, DWORD up) {
-        if (vk)
-            keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyW(vk & 0xFF, MAPVK_VK_TO_VSC)),
-                        up | (vk & 0x100 ? KEYEVENTF_EXTENDEDKEY : 0), 0);
-    };
-    const std::vector<std::wstring> before = state(false);
-    HWND was = focused();
-    SetForegroundWindow(front());
-    stroke(held, 0), stroke(k, 0), stroke(k, KEYEVENTF_KEYUP), stroke(held, KEYEVENTF_KEYUP);
-    waitUntil(
-        10, [&] { return settle(), ended() || focused() != was || state(false) != before; }, L"a key's effect");
-    settle();
-}
-
 // Until nothing in a window is left to paint, and the game has been idle
 // since: Wine then puts what it painted on the screen.
 void painted(HWND top) {
@@ -210,6 +187,32 @@ void painted(HWND top) {
         },
         L"the window to be painted");
     settle();
+}
+
+// A key pressed where the focus is, as the keyboard sends it (an arrow by
+// its name, any case); done once the game has handled it.
+void key(const std::string& name) {
+    const std::map<std::string, int> keys = {
+        {"tab", VK_TAB},       {"left", VK_LEFT | 0x100},   {"right", VK_RIGHT | 0x100},
+        {"up", VK_UP | 0x100}, {"down", VK_DOWN | 0x100},   {"space", VK_SPACE},
+        {"return", VK_RETURN}, {"enter", VK_RETURN | 0x100}};
+    const std::string base = name.substr(name.find('+') + 1);
+    std::string lower = base;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    const int k = keys.count(lower) ? keys.at(lower) : base[0];
+    const int held = base == name ? 0 : name[0] == 'S' ? VK_SHIFT : VK_MENU;
+    const auto stroke = [](int vk, DWORD up) {
+        if (vk)
+            keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyW(vk & 0xFF, MAPVK_VK_TO_VSC)),
+                        up | (vk & 0x100 ? KEYEVENTF_EXTENDEDKEY : 0), 0);
+    };
+    HWND top = front();
+    SetForegroundWindow(top);
+    stroke(held, 0), stroke(k, 0), stroke(k, KEYEVENTF_KEYUP), stroke(held, KEYEVENTF_KEYUP);
+    // The game takes its input before it paints: once what is spoilt now is
+    // painted again, the key has been handled, whether it changed anything or not.
+    InvalidateRect(top, nullptr, FALSE);
+    painted(top);
 }
 
 // A control's rectangle in its window's client area.
@@ -348,19 +351,10 @@ void play() {
         else if (command == "tick")
             for (int k = arg.empty() ? 1 : std::stoi(arg); k > 0 && answered; --k) answered = send(game, WM_TIMER, 1);
         else if (command == "end" && what == L"close") answered = send(end, WM_CLOSE);
-        else if (command == "end") {
-            answered = send(control(end, what == L"si" ? L"cmdsi" : L"cmdno"), BM_CLICK);
-            // Sì leaves its window to go once the click is done.
-            if (answered && what == L"si")
-                waitUntil(
-                    20, [&] { return !IsWindow(end); }, L"the end window to go");
-        } else if (command == "close") {
-            PostMessageW(game, WM_CLOSE, 0, 0);
-            waitUntil(
-                20, [&] { return ended() || !IsWindow(game); }, L"the game window to go");
-            // With no end window open, the program's loop ends a moment after its window.
-            if (!end) waitUntil(20, ended, L"the game to end");
-        } else if (command == "double") {
+        else if (command == "end") answered = send(control(end, what == L"si" ? L"cmdsi" : L"cmdno"), BM_CLICK);
+        // The close box, sent as the title bar sends it: the window goes before the send returns.
+        else if (command == "close") answered = send(game, WM_SYSCOMMAND, SC_CLOSE);
+        else if (command == "double") {
             for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
                 answered = send(control(game, what), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
         } else if (command == "key") key(arg);
@@ -376,8 +370,9 @@ void play() {
         else if (command == "real") Sleep(std::stoi(arg) * 1000), out(L"clock " + text(control(game, L"lbltime")));
         else if (command == "quit") break;
         else if (command != "rand") fail(L"unknown command " + std::wstring(line.begin(), line.end()));
-        if (!answered || ended()) {
-            if (WaitForSingleObject(process, 20000) != WAIT_OBJECT_0) fail(L"the game does not answer");
+        // The game ends when its last window goes, however it goes.
+        if (!answered || ended() || !FindWindowW(L"LastrinoForm", nullptr)) {
+            if (WaitForSingleObject(process, 20000) != WAIT_OBJECT_0) fail(L"the game does not end");
             out(L"event exit");
             break;
         }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Both windows at a DPI as designed (tests/designed.py, through the player),
-# and what the player cannot read from another process: the painted colours
+# Both windows at a DPI as designed (tests/designed.py, through the inspector),
+# and what the inspector cannot read from another process: the painted colours
 # and the size of the text drawn for the DPI.
 #   layout_test.sh BUILD_DIR DPI
 here=$(cd "$(dirname "$0")" && pwd)

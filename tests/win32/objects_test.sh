@@ -10,7 +10,7 @@ source "$(dirname "$0")/session.sh"
 
 # The counts after the commands from $2 on played $1 times: after N games (each
 # a deal, 28 down and up, Help: won; "Sì"), or N moves to a 200% monitor and back.
-counts() { { for _ in $(seq "$1"); do printf '%s\n' "${@:2}"; done; echo gui; } | player | tail -n1; }
+counts() { { for _ in $(seq "$1"); do printf '%s\n' "${@:2}"; done; echo gui; } | inspector | tail -n1; }
 games() { counts "$1" start "click 28" "click 32" help "end si"; }
 moves() { counts "$1" "dpi 192" "dpi 96"; }
 # Whether the counts $2 are those of $1, Wine's own slack aside.

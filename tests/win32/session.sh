@@ -1,5 +1,5 @@
 # Runs the Windows game under Wine on a private X display and looks at it
-# through the tests' player (inspect.exe, cross-built beside the game from
+# through the tests' inspector (inspect.exe, cross-built beside the game from
 # inspect.cpp), which plays the text driver's commands on it. Sourced by the Wine
 # tests, the screenshot script and the soak benchmark.
 #
@@ -52,7 +52,7 @@ start_game() {
     game_pid=$!
 }
 
-# The inspector's player (inspect.cpp): commands on stdin, its output without
+# The inspector (inspect.cpp): commands on stdin, its output without
 # Windows' CRs; inspect takes the commands as arguments, one each.
-player() { wine "$build/inspect.exe" 2>"$session_dir/inspect.log" | tr -d '\r'; }
-inspect() { printf '%s\n' "$@" | player; }
+inspector() { wine "$build/inspect.exe" 2>"$session_dir/inspect.log" | tr -d '\r'; }
+inspect() { printf '%s\n' "$@" | inspector; }
