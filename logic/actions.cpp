@@ -7,7 +7,7 @@
 namespace lastrino {
 
 void exchange(GameWindow& w) {
-    // Three passes, through a label no tile wears.
+    // Three passes, through "32", a label no tile wears, so no tile is relabelled twice.
     const auto relabel = [&w](std::string_view from, std::string_view to) {
         for (int n = 1; n <= cells; ++n) {
             if (w.label(n) == from) w.setLabel(n, to);

@@ -57,6 +57,7 @@ void tileClick(GameState& s, GameWindow& w, int index) {
 
     for (int j = 1; j <= 4; ++j) {
         const int v = vicini[j];
+        // The empty cell is found by its colour, not by its empty label.
         if (v > 0 && v < 33 && w.faceColour(v) == colvuoto) {
             w.setFaceColour(v, w.faceColour(index));
             w.setLabel(v, w.label(index));
