@@ -32,18 +32,19 @@ def poll(what, find):
     sys.exit(f"FAIL: {what} not found before the deadline ({last})")
 
 
-def game_frame():
-    return next((w for app in pyatspi.Registry.getDesktop(0) if app and app.get_process_id() == pid
-                 for w in app if w and w.getRoleName() == "frame" and w.name == "Lastrino!"), None)
-
-
 def below(node):
     # Every object below `node`, depth first.
     return [n for child in node if child for n in [child, *below(child)]]
 
 
-frame = poll('the frame "Lastrino!"', game_frame)
-tree = poll("the controls of the game window", lambda: (t := below(frame)) and len(t) >= 40 and t)
+def game_window():
+    # The objects of the frame "Lastrino!", once its controls are all there.
+    frame = next(w for app in pyatspi.Registry.getDesktop(0) if app and app.get_process_id() == pid
+                 for w in app if w and w.getRoleName() == "frame" and w.name == "Lastrino!")
+    return (tree := below(frame)) and len(tree) >= 40 and tree
+
+
+tree = poll('the frame "Lastrino!" and its controls', game_window)
 
 # Every object, as tests/atspi_tree.txt writes it out.
 STATES = {"showing": pyatspi.STATE_SHOWING, "checked": pyatspi.STATE_CHECKED, "focusable": pyatspi.STATE_FOCUSABLE}

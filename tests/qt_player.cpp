@@ -16,6 +16,11 @@ using namespace lastrino::testing;
 
 namespace {
 
+// The control each command clicks, by its name with the word after the command added.
+const QHash<QString, QString> clicks{
+    {"click", "cmd"},    {"start", "cmdcomincia"}, {"help", "cmdaiuto"}, {"solution", "cmdsoluzione"},
+    {"exit", "cmdesci"}, {"timed", "opt"},         {"end", "cmd"}};
+
 // The window in front: the end window when it is open.
 QWidget* front(const Run& run) { return run.scelta() ? run.scelta() : run.gioco(); }
 
@@ -93,15 +98,11 @@ int main(int argc, char** argv) {
         const QStringList w = QString::fromStdString(line).split(u' ');
         const QString& command = w[0];
         const QString arg = w.value(1);
-        if (command == u"click") click(run.cell(arg.toInt()));
-        else if (command == u"start") click(run.control("cmdcomincia"));
-        else if (command == u"help") click(run.control("cmdaiuto"));
-        else if (command == u"solution") click(run.control("cmdsoluzione"));
-        else if (command == u"exit") click(run.control("cmdesci"));
-        else if (command == u"timed") click(run.control(arg == u"si" ? "optsi" : "optno"));
+        if (command == u"end" && arg == u"close") run.scelta()->close();
+        else if (clicks.contains(command))
+            click(run.control(qPrintable(clicks[command] + arg),
+                              command == u"end" ? layout::frmscelta : layout::frmgioco));
         else if (command == u"tick") run.elapse(arg.isEmpty() ? 1 : arg.toInt());
-        else if (command == u"end" && arg == u"close") run.scelta()->close();
-        else if (command == u"end") click(run.control(arg == u"si" ? "cmdsi" : "cmdno", layout::frmscelta));
         else if (command == u"show") show(run);
         else if (command == u"key") press(run, arg);
         else if (command == u"focus") std::printf("focus %s\n", qPrintable(focusName(run)));
