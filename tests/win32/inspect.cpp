@@ -12,8 +12,6 @@
 //   dpi N            the game window moved to a monitor of that DPI, where the
 //                    system suggests (N, N) on the screen: "at X Y", where it went
 //   name NAME        what a screen reader is told a control is called
-//   real N           N seconds of real time go by (for the shipped game's
-//                    timer), then the clock as "show" prints it
 // Controls are found by their place in the design's tab order, those out of
 // it last (the game sets each control's id to 100 + that place).
 #include <windows.h>
@@ -22,7 +20,6 @@
 #include <winternl.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <functional>
 #include <iostream>
@@ -67,12 +64,9 @@ HWND control(HWND top, const std::wstring& name) {
 }
 
 void out(const std::wstring& line) {
-    std::string utf8(line.size() * 3 + 1, '\0');
-    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()), nullptr,
-                                    nullptr) -
-                1);
-    std::printf("%s\n", utf8.c_str());
-    std::fflush(stdout);
+    char utf8[4096] = "";
+    WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
+    std::printf("%s\n", utf8), std::fflush(stdout);
 }
 
 [[noreturn]] void fail(const std::wstring& why) {
@@ -128,15 +122,18 @@ std::wstring focusName() {
 
 HANDLE process;  // the game's, once its window is seen: read, and written by moveToDpi
 
+// Every wait is bounded, generously: a loaded machine is slow, not wrong.
+const DWORD patience = 60000;
+
 // False when the game did not answer: it has ended, or hangs.
 bool send(HWND w, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
     DWORD_PTR result;
-    return w && SendMessageTimeoutW(w, msg, wp, lp, SMTO_NORMAL, 10000, &result) != 0;
+    return w && SendMessageTimeoutW(w, msg, wp, lp, SMTO_NORMAL, patience, &result) != 0;
 }
 bool ended() { return process && WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }
 
-void waitUntil(int seconds, const std::function<bool()>& ready, const std::wstring& what) {
-    for (ULONGLONG deadline = GetTickCount64() + seconds * 1000ULL; !ready(); Sleep(20))
+void waitUntil(const std::function<bool()>& ready, const std::wstring& what) {
+    for (ULONGLONG deadline = GetTickCount64() + patience; !ready(); Sleep(20))
         if (GetTickCount64() > deadline) fail(L"timed out: " + what);
 }
 
@@ -179,7 +176,6 @@ void settle() {
 void painted(HWND top) {
     const auto due = [](HWND w) { return GetUpdateRect(w, nullptr, FALSE) != FALSE; };
     waitUntil(
-        10,
         [&] {
             bool pending = due(top);
             for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) pending = pending || due(c);
@@ -193,14 +189,13 @@ void painted(HWND top) {
 // its name, any case); done once the game has handled it.
 void key(const std::string& name) {
     const std::map<std::string, int> keys = {
-        {"tab", VK_TAB},       {"left", VK_LEFT | 0x100},   {"right", VK_RIGHT | 0x100},
-        {"up", VK_UP | 0x100}, {"down", VK_DOWN | 0x100},   {"space", VK_SPACE},
-        {"return", VK_RETURN}, {"enter", VK_RETURN | 0x100}};
-    const std::string base = name.substr(name.find('+') + 1);
-    std::string lower = base;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-    const int k = keys.count(lower) ? keys.at(lower) : base[0];
+        {"TAB", VK_TAB},       {"LEFT", VK_LEFT | 0x100},   {"RIGHT", VK_RIGHT | 0x100},
+        {"UP", VK_UP | 0x100}, {"DOWN", VK_DOWN | 0x100},   {"SPACE", VK_SPACE},
+        {"RETURN", VK_RETURN}, {"ENTER", VK_RETURN | 0x100}};
+    std::string base = name.substr(name.find('+') + 1);
     const int held = base == name ? 0 : name[0] == 'S' ? VK_SHIFT : VK_MENU;
+    CharUpperA(base.data());
+    const int k = keys.count(base) ? keys.at(base) : base[0];
     const auto stroke = [](int vk, DWORD up) {
         if (vk)
             keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyW(vk & 0xFF, MAPVK_VK_TO_VSC)),
@@ -327,17 +322,15 @@ void play() {
         std::string command, arg, arg2;
         words >> command >> arg >> arg2;
         const std::wstring what(arg.begin(), arg.end());
-        if (command == "wait") {
-            waitUntil(
-                60, [] { return topWindow(gameTitle) != nullptr; }, L"the game window");
-            settle();
-            continue;
-        }
         if (command == "gone") {
-            waitUntil(
-                20, [] { return !FindWindowW(L"LastrinoForm", nullptr); }, L"the game's windows to go");
+            waitUntil([] { return !FindWindowW(L"LastrinoForm", nullptr); }, L"the game's windows to go");
             continue;
         }
+        // Shown in front and active, with the focus on one of its controls:
+        // Wine activates a window when the X server says so, after it shows.
+        if (command == "wait")
+            waitUntil([] { return topWindow(gameTitle) && GetParent(focused()) == topWindow(gameTitle); },
+                      L"the game window");
         if (!process) {
             DWORD pid = 0;
             GetWindowThreadProcessId(FindWindowW(L"LastrinoForm", nullptr), &pid);
@@ -367,12 +360,12 @@ void play() {
         else if (command == "pixel") painted(front()), out(colour(front(), std::stoi(arg), std::stoi(arg2)));
         else if (command == "dpi") moveToDpi(game, std::stoi(arg));
         else if (command == "name") out(spoken(control(front(), what)));
-        else if (command == "real") Sleep(std::stoi(arg) * 1000), out(L"clock " + text(control(game, L"lbltime")));
         else if (command == "quit") break;
-        else if (command != "rand") fail(L"unknown command " + std::wstring(line.begin(), line.end()));
+        else if (command != "rand" && command != "wait")
+            fail(L"unknown command " + std::wstring(line.begin(), line.end()));
         // The game ends when its last window goes, however it goes.
         if (!answered || ended() || !FindWindowW(L"LastrinoForm", nullptr)) {
-            if (WaitForSingleObject(process, 20000) != WAIT_OBJECT_0) fail(L"the game does not end");
+            if (WaitForSingleObject(process, patience) != WAIT_OBJECT_0) fail(L"the game does not end");
             out(L"event exit");
             break;
         }
