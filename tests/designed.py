@@ -11,13 +11,11 @@
 # --unread: the columns (by the table's heading) or controls the player
 # cannot read, left to the front end's own tests.
 import sys
-from pathlib import Path
 
 import transcript
 
-HERE = Path(__file__).resolve().parent
 FACES = {"MS Sans Serif": "Liberation Sans", "Comic Sans MS": "Comic Neue"}
-TABLE = (HERE / "design.txt").read_text(encoding="utf-8").splitlines()
+TABLE = (transcript.HERE / "design.txt").read_text(encoding="utf-8").splitlines()
 HEADING = [f.strip() for f in next(line for line in TABLE if line.startswith("# window"))[2:].split("|")]
 # Looked at once loaded, and once won (the players' test builds deal in order).
 SESSION = ["look", "start", "click 28", "click 32", "help", "look"]

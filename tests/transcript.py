@@ -18,7 +18,7 @@
 # and prints every loaded window, the game window first, as rows in the
 # columns of tests/design.txt (see designed.py) followed by five more: what a
 # screen reader calls the control, how it describes it, and 1 or 0 for
-# enabled, checked and having the focus; then LOOKED. Lines that are not rows
+# enabled, checked and having the focus; then "looked". Lines that are not rows
 # (the page's "timer") join the "show" made from them here.
 #
 # The windows show less than the driver, so for them a transcript of
@@ -40,7 +40,6 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 HIDDEN = ("partita ", "atempo ", "timer ")
-LOOKED = "looked"
 FACES = {"0xFF8080": "B", "0x00FFFF": "Y", "0x8000000F": "E"}
 
 
@@ -114,7 +113,7 @@ def seen(commands, printed):
     # into what the command that asked for it prints.
     asked, out, look = iter(c for c in commands if c in ("show", "focus", "look")), [], []
     for line in printed:
-        if line == LOOKED:
+        if line == "looked":
             out += look if (kind := next(asked)) == "look" else shown(look, kind)
             look = []
         else:

@@ -137,11 +137,8 @@ class Page(unittest.TestCase):
         WebDriverWait(self.browser, 20).until(lambda _: len(k := self.js("return caches.keys()")) == 1 and k != kept)
         httpd.shutdown()
         httpd.server_close()
-        self.load(build)
-        for control in ("cmdcomincia", "cmd28"):  # the empty cell is the last after Start
-            self.browser.find_element("id", "frmgioco-" + control).click()
-        self.assertEqual(self.js("return [document.title, ...['cmd28', 'lblcont'].map(c => "
-                                 "document.getElementById('frmgioco-' + c).textContent)]"), ["Nuova", "", "1"])
+        self.load(build)  # the game window, which the rules build
+        self.assertEqual(self.browser.title, "Nuova")
 
     # What the page prints for a transcript's commands.
     def play(self, commands):

@@ -289,8 +289,14 @@ void moveToDpi(HWND w, int dpi) {
 }
 
 void play() {
-    const std::map<std::string, std::wstring> buttons = {
-        {"start", L"cmdcomincia"}, {"help", L"cmdaiuto"}, {"solution", L"cmdsoluzione"}, {"exit", L"cmdesci"}};
+    // The control each command clicks, by its name with the word after the command added.
+    const std::map<std::string, std::wstring> clicks = {{"start", L"cmdcomincia"},
+                                                        {"help", L"cmdaiuto"},
+                                                        {"solution", L"cmdsoluzione"},
+                                                        {"exit", L"cmdesci"},
+                                                        {"click", L"cmd"},
+                                                        {"timed", L"opt"},
+                                                        {"end", L"cmd"}};
     for (std::string line; std::getline(std::cin, line);) {
         std::istringstream words(line);
         std::string command, arg, arg2;
@@ -312,13 +318,11 @@ void play() {
         }
         HWND game = topWindow(gameTitle), end = topWindow(endTitle);
         bool answered = true;
-        if (buttons.count(command)) answered = send(control(game, buttons.at(command)), BM_CLICK);
-        else if (command == "click") answered = send(control(game, L"cmd" + what), BM_CLICK);
-        else if (command == "timed") answered = send(control(game, what == L"si" ? L"optsi" : L"optno"), BM_CLICK);
+        if (command == "end" && what == L"close") answered = send(end, WM_CLOSE);
+        else if (clicks.count(command))
+            answered = send(control(command == "end" ? end : game, clicks.at(command) + what), BM_CLICK);
         else if (command == "tick")
             for (int k = arg.empty() ? 1 : std::stoi(arg); k > 0 && answered; --k) answered = send(game, WM_TIMER, 1);
-        else if (command == "end" && what == L"close") answered = send(end, WM_CLOSE);
-        else if (command == "end") answered = send(control(end, what == L"si" ? L"cmdsi" : L"cmdno"), BM_CLICK);
         // The close box, sent as the title bar sends it: the window goes before the send returns.
         else if (command == "close") answered = send(game, WM_SYSCOMMAND, SC_CLOSE);
         else if (command == "double") {
