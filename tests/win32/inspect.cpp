@@ -206,17 +206,22 @@ void look() {
         const std::wstring window = top == topWindow(gameTitle) ? L"frmgioco | " : L"frmscelta | ";
         out(window + L"- | - | 0 | 0 | " + std::to_wstring(client.right) + L" | " + std::to_wstring(client.bottom) +
             L" | " + text(top) + L" | " + colour(top, 1, 1) + L" | - | - | - | 1 | - | - | 1 | 0 | 0");
+        // Each a call to Wine's server: asked once a look, not once a control.
+        const auto type = [](HWND c) { return GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK; };
+        std::vector<HWND> frames;
+        for (HWND f = GetWindow(top, GW_CHILD); f; f = GetWindow(f, GW_HWNDNEXT))
+            if (type(f) == BS_GROUPBOX) frames.push_back(f);
+        const HWND focus = focused();
         for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
             const RECT r = place(top, c);
             const std::wstring name = nameOf(top, c), caption = text(c);
             std::wstring parent = L"-", back = colour(top, r.left + 1, r.top + 1);
             POINT at{r.left, r.top};
             // A control in a frame (a group box) is placed from the frame's corner.
-            for (HWND f = GetWindow(top, GW_CHILD); f; f = GetWindow(f, GW_HWNDNEXT))
-                if (const RECT fr = place(top, f);
-                    f != c && (GetWindowLongW(f, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && PtInRect(&fr, at))
+            for (HWND f : frames)
+                if (const RECT fr = place(top, f); f != c && PtInRect(&fr, at))
                     parent = nameOf(top, f), at = {r.left - fr.left, r.top - fr.top};
-            if ((GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW)
+            if (type(c) == BS_OWNERDRAW)
                 back = hex(static_cast<unsigned>(GetWindowLongPtrW(c, GWLP_USERDATA)), L"0x%06X");
             const bool tipped = name == L"cmdcomincia" || name == L"cmdaiuto" || name == L"cmdesci";
             out(window + name + L" | " + parent + L" | " + std::to_wstring(at.x) + L" | " + std::to_wstring(at.y) +
@@ -224,8 +229,9 @@ void look() {
                 (caption.empty() ? L"-" : caption) + L" | " + back + L" | - | - | " + (tipped ? spoken(c) : L"-") +
                 L" | " + (IsWindowVisible(c) ? L"1 | " : L"0 | ") + spoken(c) + L" | " + spoken(c, true) + L" | " +
                 (IsWindowEnabled(c) ? L"1 | " : L"0 | ") +
-                (SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1 | " : L"0 | ") +
-                (c == focused() ? L"1" : L"0"));
+                (type(c) == BS_AUTORADIOBUTTON && SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1 | "
+                                                                                                    : L"0 | ") +
+                (c == focus ? L"1" : L"0"));
         }
     }
     out(L"looked");
