@@ -91,6 +91,9 @@ int main(int argc, char** argv) {
         else if (command == u"key") press(run, arg);
         else if (command == u"close") run.gioco()->close();
         else if (command == u"look") look(run);
+        else if (command == u"focus")
+            std::printf("focus %s\n",
+                        front(run)->focusWidget() ? qPrintable(front(run)->focusWidget()->objectName()) : "-");
         else if (command == u"quit") break;
         else if (command == u"rand") continue;  // every deal is in order, as the transcripts' values deal
         else return std::fprintf(stderr, "unknown command %s\n", line.c_str()), 1;

@@ -14,7 +14,7 @@
 #
 # The real windows are played through a player (an adapter of the same
 # protocol) that clicks their controls and reads them back. A player answers
-# the driver's commands but "show" and "focus": for those it is sent "look",
+# the driver's commands but "show": for that it is sent "look",
 # and prints every loaded window, the game window first, as rows in the
 # columns of tests/design.txt (see designed.py) followed by five more: what a
 # screen reader calls the control, how it describes it, and 1 or 0 for
@@ -82,14 +82,11 @@ def differences(printed, expected):
     return problems
 
 
-def shown(lines, asked):
-    # What "show" or "focus" prints, from a look: a cell is its caption and
+def shown(lines):
+    # What "show" prints, from a look: a cell is its caption and
     # face, and "?" if it is not named and placed for a screen reader as its
     # caption says; the lines that are not rows follow the options.
     rows = [line.split(" | ") for line in lines if line.startswith("frm")]
-    focus = "focus " + next((r[1] for r in rows if r[17] == "1"), "-")
-    if asked == "focus":
-        return [focus]
     game, end = ({r[1]: r for r in rows if r[0] == form} for form in ("frmgioco", "frmscelta"))
     text = lambda r: "" if r[7] == "-" else r[7]
     place = lambda n: f"riga {(n - 1) // 4 + 1}, colonna {(n - 1) % 4 + 1}"
@@ -100,24 +97,24 @@ def shown(lines, asked):
             f"options {'si' if options[16] == '1' else 'no'} {'enabled' if options[15] == '1' else 'disabled'}",
             *(line for line in lines if not line.startswith("frm")),
             "help " + ("shown" if game["cmdaiuto"][12] == "1" else "hidden"), "tooltip " + game["cmdcomincia"][13],
-            focus, "end-window " + (text(end["lblmess"]) if end else "-")]
+            "focus " + next((r[1] for r in rows if r[17] == "1"), "-"), "end-window " + (text(end["lblmess"]) if end else "-")]
 
 
 def looking(commands):
-    # The commands for a player of the windows: "look" for "show" and "focus".
-    return ["look" if c in ("show", "focus") else c for c in commands]
+    # The commands for a player of the windows: "look" for "show".
+    return ["look" if c == "show" else c for c in commands]
 
 
 def seen(commands, printed):
     # What a player of the windows printed for the commands, each look made
     # into what the command that asked for it prints.
-    asked, out, look = iter(c for c in commands if c in ("show", "focus", "look")), [], []
+    asked, out, look = iter(c for c in commands if c in ("show", "look")), [], []
     for line in printed:
         if line == "looked":
-            out += look if (kind := next(asked)) == "look" else shown(look, kind)
+            out += look if next(asked) == "look" else shown(look)
             look = []
         else:
-            (out if line.startswith("event ") else look).append(line)
+            (out if line.startswith(("event ", "focus ")) else look).append(line)
     return out + look
 
 

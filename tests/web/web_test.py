@@ -24,6 +24,8 @@ import transcript  # noqa: E402
 # page asks for (0 stops it), and the tests fire its ticks themselves ("tick K"). The test build asks
 # for a period of 0x7FFFFFFF ms, which no test outlives; the page as shipped for a tick a second.
 TIMER = "Worker = class { constructor(url) { if (url === 'timer.js') window.timer = this; this.periods = [] } postMessage(p) { this.periods.push(p) } }"
+# The control with the page's focus, if that is in the window in front.
+FOCUS = "return ['focus ' + (document.activeElement.closest('.window.front') && document.activeElement.dataset.control || '-')]"
 # The events of the last command: an end window not seen before, and the
 # program's end (both windows gone), when the page says goodbye with its link focused.
 EVENTS = """
@@ -148,8 +150,8 @@ class Page(unittest.TestCase):
             word, *args = command.split()
             if word == "quit" or any(line.startswith("event exit") for line in printed):
                 break
-            if word in ("look", "reach"):
-                printed += self.js({"look": LOOK, "reach": REACH}[word])
+            if word in ("look", "reach", "focus"):
+                printed += self.js({"look": LOOK, "reach": REACH, "focus": FOCUS}[word])
             elif word == "tick":
                 self.js("for (let i = 0; i < arguments[0]; ++i) window.timer?.onmessage()", int(args[0]) if args else 1)
             elif word == "devtools":  # a DevTools command with its arguments, NAME=JSON; then two frames

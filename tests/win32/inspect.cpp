@@ -336,6 +336,8 @@ void play() {
                 answered = send(control(game, what), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
         } else if (command == "key") key(arg);
         else if (command == "look") look();
+        else if (command == "focus")
+            out(L"focus " + (GetParent(focused()) ? nameOf(GetParent(focused()), focused()) : L"-"));
         else if (command == "gui") out(gui());
         else if (command == "ink") out(ink(control(front(), what), std::stoi(arg2)));
         else if (command == "pixel") painted(front()), out(colour(front(), std::stoi(arg), std::stoi(arg2)));
