@@ -75,8 +75,11 @@ def differences(printed, expected):
 
 def play(player, commands):
     # What the player printed for the commands, and a problem if it did not end well.
-    run = subprocess.run(player, input="".join(c + "\n" for c in commands), capture_output=True, text=True,
-                         timeout=300)
+    try:
+        run = subprocess.run(player, input="".join(c + "\n" for c in commands), capture_output=True, text=True,
+                             timeout=300)
+    except subprocess.TimeoutExpired as hung:
+        return (hung.stdout or b"").decode().splitlines(), [f"no end in 300 s: {(hung.stderr or b'').decode().strip()}"]
     return run.stdout.splitlines(), [f"ended with status {run.returncode}: {run.stderr.strip()}"] * (run.returncode != 0)
 
 

@@ -168,7 +168,8 @@ std::vector<std::wstring> state() {
 // Until the game has taken in what it was sent: a round trip through its
 // message loop, after which what was queued before it has been handled.
 void settle() {
-    for (int k = 0; k < 3 && !ended(); ++k) send(front(), WM_NULL);
+    for (int k = 0; k < 3 && !ended(); ++k)
+        if (HWND w = front(); w && !send(w, WM_NULL) && IsWindow(w)) fail(L"the game does not answer");
 }
 
 // Until nothing in a window is left to paint, and the game has been idle

@@ -45,6 +45,10 @@ set_dpi() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
     wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
     timeout 60 wineserver -w
+    # The server and Wine's own programs (the desktop, the COM resolver) then
+    # stay up to the session's end: a program started while they shut down,
+    # when the last one went, could wait for them for ever.
+    wineserver -p
 }
 
 start_game() {

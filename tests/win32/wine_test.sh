@@ -13,7 +13,9 @@ source "$here/session.sh"
 # The display and Wine's server are the whole games run's: a player's game
 # goes, and its windows with it, before the next one starts.
 if [ "$2" = --player ]; then
-    trap 'kill "$game_pid" 2>/dev/null || true; wait; inspect gone >&2; rm -rf "$session_dir"' EXIT
+    # What Wine and the inspector said, when the player fails.
+    trap '[ $? = 0 ] || tail -n 20 "$session_dir"/*.log >&2
+          kill "$game_pid" 2>/dev/null || true; wait; inspect gone >&2; rm -rf "$session_dir"' EXIT
     start_game lastrino-scripted.exe
     { echo wait; cat; } | inspector
     exit
