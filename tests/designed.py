@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # Compares both windows, as a front end shows them, with tests/design.txt,
 # the windows as designed. The front end's player (see transcript.py) answers
-# "look" with the window in front and its controls in that table's columns,
+# "look" with each loaded window and its controls in that table's columns,
 # but for places in pixels at 96 dpi, and fonts as drawn: Liberation Sans for
 # "MS Sans Serif", Comic Neue for "Comic Sans MS", sized in pixels. A "-" in
 # the table leaves a column unchecked, but for the tooltip, where it is none;
@@ -11,13 +11,11 @@
 # --unread: the columns (by the table's heading) or controls the player
 # cannot read, left to the front end's own tests.
 import sys
-from pathlib import Path
 
 import transcript
 
-HERE = Path(__file__).resolve().parent
 FACES = {"MS Sans Serif": "Liberation Sans", "Comic Sans MS": "Comic Neue"}
-TABLE = (HERE / "design.txt").read_text(encoding="utf-8").splitlines()
+TABLE = (transcript.HERE / "design.txt").read_text(encoding="utf-8").splitlines()
 HEADING = [f.strip() for f in next(line for line in TABLE if line.startswith("# window"))[2:].split("|")]
 # Looked at once loaded, and once won (the players' test builds deal in order).
 SESSION = ["look", "start", "click 28", "click 32", "help", "look"]
@@ -48,8 +46,9 @@ def designed(dpi=96):
 
 def problems(printed, dpi=96, unread=()):
     # What the player printed for SESSION unlike the design.
-    rows = ([f.strip() for f in line.split("|")] for line in printed)
-    looked = {tuple(f[:2]): f for f in rows if f[0].startswith("frm")}
+    looked = {}  # each window as first seen: the game window before the game
+    for f in ([f.strip() for f in line.split("|")] for line in printed if line.startswith("frm")):
+        looked.setdefault(tuple(f[:2]), f)
     found = []
     for want in designed(dpi):
         if want[1] in unread:

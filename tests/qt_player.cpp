@@ -1,11 +1,13 @@
 // The real Qt windows played from the text driver's commands, for
 // tests/transcript.py: each command is a mouse click, a key or timer periods
-// on the windows, and "show" reads the widgets back.
+// on the windows, and "look" (or "show") reads the widgets back.
 #include "ui_fixture.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QKeySequence>
+#include <QLabel>
+#include <QRadioButton>
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,57 +37,40 @@ void press(const Run& run, const QString& name) {
         while (b->isDown()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-// The window in front and its controls, in the columns of tests/design.txt:
-// places in device-independent pixels, colours as 0xBBGGRR, fonts as drawn.
+// Every loaded window and its controls, in the columns of tests/design.txt
+// (places in device-independent pixels, colours as 0xBBGGRR, fonts as drawn)
+// and those a screen reader and the keyboard meet (see tests/transcript.py).
 void look(const Run& run) {
-    QWidget* window = front(run);
     const auto hex = [](unsigned bgr) { return QString::asprintf("0x%06X", bgr); };
     const auto bgr = [&](const QColor& c) { return hex(unsigned(c.blue() << 16 | c.green() << 8 | c.red())); };
     const auto orDash = [](const QString& s) { return s.isEmpty() ? QStringLiteral("-") : s; };
-    std::printf("%s | - | - | 0 | 0 | %d | %d | %s | %s | - | - | - | 1\n", qPrintable(window->objectName()),
-                window->width(), window->height(), qPrintable(window->windowTitle()),
-                qPrintable(bgr(window->palette().window().color())));
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->objectName().isEmpty()) continue;
-        QString caption, back = bgr(w->palette().window().color());
-        if (auto* b = qobject_cast<ui::FaceButton*>(w)) caption = b->text(), back = hex(b->face());
-        else if (auto* f = qobject_cast<ui::Frame*>(w)) caption = f->caption();
-        else if (auto* l = qobject_cast<QLabel*>(w)) caption = l->text();
-        else if (auto* o = qobject_cast<QRadioButton*>(w)) caption = o->text();
-        else if (auto* sh = qobject_cast<ui::Shape*>(w)) back = hex(sh->outline());
-        const QFontInfo font(w->font());
-        const QString parent = w->parentWidget() == window ? QString() : w->parentWidget()->objectName();
-        std::printf("%s | %s | %s | %d | %d | %d | %d | %s | %s | %s | %s/%d/%d | %s | %d\n",
-                    qPrintable(window->objectName()), qPrintable(w->objectName()), qPrintable(orDash(parent)), w->x(),
-                    w->y(), w->width(), w->height(), qPrintable(orDash(caption)), qPrintable(back),
-                    qPrintable(bgr(w->palette().windowText().color())), qPrintable(font.family()),
-                    w->font().pixelSize(), font.bold() ? 700 : 400, qPrintable(orDash(w->toolTip())),
-                    w->isVisibleTo(window));
+    for (QWidget* window : {run.gioco(), run.scelta()}) {
+        if (!window) continue;
+        std::printf("%s | - | - | 0 | 0 | %d | %d | %s | %s | - | - | - | 1 | - | - | 1 | 0 | 0\n",
+                    qPrintable(window->objectName()), window->width(), window->height(),
+                    qPrintable(window->windowTitle()), qPrintable(bgr(window->palette().window().color())));
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty()) continue;
+            QString caption, back = bgr(w->palette().window().color());
+            if (auto* b = qobject_cast<ui::FaceButton*>(w)) caption = b->text(), back = hex(b->face());
+            else if (auto* f = qobject_cast<ui::Frame*>(w)) caption = f->caption();
+            else if (auto* l = qobject_cast<QLabel*>(w)) caption = l->text();
+            else if (auto* o = qobject_cast<QRadioButton*>(w)) caption = o->text();
+            else if (auto* sh = qobject_cast<ui::Shape*>(w)) back = hex(sh->outline());
+            const QFontInfo font(w->font());
+            const QString parent = w->parentWidget() == window ? QString() : w->parentWidget()->objectName();
+            const auto* button = qobject_cast<QAbstractButton*>(w);
+            std::printf(
+                "%s | %s | %s | %d | %d | %d | %d | %s | %s | %s | %s/%d/%d | %s | %d | %s | %s | %d | %d | %d\n",
+                qPrintable(window->objectName()), qPrintable(w->objectName()), qPrintable(orDash(parent)), w->x(),
+                w->y(), w->width(), w->height(), qPrintable(orDash(caption)), qPrintable(back),
+                qPrintable(bgr(w->palette().windowText().color())), qPrintable(font.family()), w->font().pixelSize(),
+                font.bold() ? 700 : 400, qPrintable(orDash(w->toolTip())), w->isVisibleTo(window),
+                qPrintable(orDash(w->accessibleName())), qPrintable(orDash(w->accessibleDescription())), w->isEnabled(),
+                button && button->isChecked(), w == front(run)->focusWidget());
+        }
     }
-}
-
-// The name of the control with the focus in the window in front.
-QString focusName(const Run& run) {
-    const QWidget* focus = front(run)->focusWidget();
-    return focus ? focus->objectName() : QStringLiteral("-");
-}
-
-// The tiles and Start (named by its tooltip) as a screen reader hears them.
-void show(const Run& run) {
-    std::printf("board");
-    for (int n = 1; n <= 32; ++n) {
-        const Colour face = run.cell(n)->face();
-        const QString known = face == 0xFF8080 ? "B" : face == 0x00FFFF ? "Y" : face == 0x8000000F ? "E" : "";
-        std::printf(" %s%s", qPrintable(run.cell(n)->accessibleName().replace(QStringLiteral("vuota"), "_")),
-                    qPrintable(known.isEmpty() ? QString::asprintf("#%08X", face) : known));
-    }
-    std::printf("\nmoves %s\nclock %s\noptions %s %s\nhelp %s\ntooltip %s\nfocus %s\nend-window %s\n",
-                qPrintable(run.control<QLabel>("lblcont")->text()), qPrintable(run.control<QLabel>("lbltime")->text()),
-                run.control<QRadioButton>("optsi")->isChecked() ? "si" : "no",
-                run.control("optsi")->isEnabled() ? "enabled" : "disabled",
-                run.control("cmdaiuto")->isVisible() ? "shown" : "hidden",
-                qPrintable(run.control("cmdcomincia")->accessibleName()), qPrintable(focusName(run)),
-                run.scelta() ? qPrintable(run.control<QLabel>("lblmess", layout::frmscelta)->text()) : "-");
+    std::printf("looked\n");
 }
 
 }  // namespace
@@ -103,11 +88,12 @@ int main(int argc, char** argv) {
             click(run.control(qPrintable(clicks[command] + arg),
                               command == u"end" ? layout::frmscelta : layout::frmgioco));
         else if (command == u"tick") run.elapse(arg.isEmpty() ? 1 : arg.toInt());
-        else if (command == u"show") show(run);
         else if (command == u"key") press(run, arg);
-        else if (command == u"focus") std::printf("focus %s\n", qPrintable(focusName(run)));
         else if (command == u"close") run.gioco()->close();
-        else if (command == u"look") look(run);
+        else if (command == u"look" || command == u"show") look(run);
+        else if (command == u"focus")
+            std::printf("focus %s\n",
+                        front(run)->focusWidget() ? qPrintable(front(run)->focusWidget()->objectName()) : "-");
         else if (command == u"quit") break;
         else if (command == u"rand") continue;  // every deal is in order, as the transcripts' values deal
         else return std::fprintf(stderr, "unknown command %s\n", line.c_str()), 1;

@@ -7,8 +7,6 @@
 #include "qt/widgets.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimerEvent>
 
@@ -30,11 +28,9 @@ struct Run {
 
     QWidget* gioco() const { return screen.window(layout::frmgioco); }
     QWidget* scelta() const { return screen.window(layout::frmscelta); }
-    template <class T = QWidget>
-    T* control(const char* name, const Form& form = layout::frmgioco) const {
-        return qobject_cast<T*>(screen.widget(*layout::find(form, name)));
+    QWidget* control(const char* name, const Form& form = layout::frmgioco) const {
+        return screen.widget(*layout::find(form, name));
     }
-    ui::FaceButton* cell(int n) const { return control<ui::FaceButton>(qPrintable(QStringLiteral("cmd%1").arg(n))); }
     // `n` periods of tempo elapse: each is one timeout, delivered while the timer runs.
     void elapse(int n = 1) {
         for (int i = 0; i < n && screen.timer().isActive(); ++i) {

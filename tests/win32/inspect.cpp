@@ -1,10 +1,9 @@
 // The Wine tests' inspector: reads commands on its standard input, one a line,
-// plays them on the running game through the Win32 API and prints what the
-// text driver would (see tests/transcript.py), until "quit" or the game's end.
-// The test build deals in order, so "rand" is let be. Besides the driver's
-// commands and the windows' key, focus, close and look (tests/designed.py):
+// plays them on the running game through the Win32 API and prints what a
+// player of tests/transcript.py does, until "quit" or the game's end. The
+// test build deals in order, so "rand" is let be. Besides the driver's
+// commands (with "show" answered as "look") and the windows' key, close and look:
 //   wait / gone      until the game window shows / no window of the game is left
-//   gui              the game process's GDI and USER object counts
 //   double NAME      a quick second click as Windows reports it
 //   pixel X Y        the colour at a client point of the window in front, 0xBBGGRR
 //   ink NAME INSET   WxH, the box of what is painted on a control unlike its
@@ -17,7 +16,6 @@
 #include <windows.h>
 
 #include <oleacc.h>
-#include <winternl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -87,9 +85,9 @@ std::wstring text(HWND w) {
     return buf;
 }
 
-std::wstring hex(unsigned value, const wchar_t* format) {
+std::wstring hex(unsigned value) {
     wchar_t buf[16];
-    swprintf(buf, 16, format, value);
+    swprintf(buf, 16, L"0x%06X", value);
     return buf;
 }
 
@@ -115,12 +113,7 @@ HWND focused() {
     return top && GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
-std::wstring focusName() {
-    HWND f = focused();
-    return f && GetParent(f) ? nameOf(GetParent(f), f) : L"-";
-}
-
-HANDLE process;  // the game's, once its window is seen: read, and written by moveToDpi
+HANDLE process;  // the game's, once its window is seen: waited for, and written by moveToDpi
 
 // Every wait is bounded, generously: a loaded machine is slow, not wrong.
 const DWORD patience = 60000;
@@ -135,34 +128,6 @@ bool ended() { return process && WaitForSingleObject(process, 0) == WAIT_OBJECT_
 void waitUntil(const std::function<bool()>& ready, const std::wstring& what) {
     for (ULONGLONG deadline = GetTickCount64() + patience; !ready(); Sleep(20))
         if (GetTickCount64() > deadline) fail(L"timed out: " + what);
-}
-
-// What the text driver's "show" prints, less what no window shows. The
-// tiles are read as a screen reader hears them.
-std::vector<std::wstring> state() {
-    HWND game = topWindow(gameTitle), end = topWindow(endTitle);
-    if (!game) return {L"no game window"};
-    std::wstring board = L"board";
-    for (int n = 1; n <= 32; ++n) {
-        HWND cell = control(game, L"cmd" + std::to_wstring(n));
-        const std::wstring label = spoken(cell);
-        const auto face = static_cast<unsigned>(GetWindowLongPtrW(cell, GWLP_USERDATA));
-        board += L" " + (label == L"vuota" ? L"_" : label) +
-                 (face == 0xFF8080     ? L"B"
-                  : face == 0x00FFFF   ? L"Y"
-                  : face == 0x8000000F ? L"E"
-                                       : hex(face, L"#%08X"));
-    }
-    HWND optsi = control(game, L"optsi");
-    return {board,
-            L"moves " + text(control(game, L"lblcont")),
-            L"clock " + text(control(game, L"lbltime")),
-            std::wstring(L"options ") + (SendMessageW(optsi, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"si" : L"no") +
-                (IsWindowEnabled(optsi) ? L" enabled" : L" disabled"),
-            std::wstring(L"help ") + (IsWindowVisible(control(game, L"cmdaiuto")) ? L"shown" : L"hidden"),
-            L"tooltip " + spoken(control(game, L"cmdcomincia")),
-            L"focus " + focusName(),
-            L"end-window " + (end ? text(control(end, L"lblmess")) : L"-")};
 }
 
 // Until the game has taken in what it was sent: a round trip through its
@@ -224,38 +189,48 @@ std::wstring colour(HWND w, int x, int y) {
     HDC dc = GetDC(w);
     const COLORREF c = GetPixel(dc, x, y);
     ReleaseDC(w, dc);
-    return hex(c, L"0x%06X");
+    return hex(c);
 }
 
-// The window in front and its controls in the columns of tests/design.txt,
-// in pixels. Fonts and text colours stay with the game's process; a back
-// colour is a button's face, or the colour at a control's corner.
+// Every window of the game and its controls in the columns of tests/design.txt
+// and those a screen reader and the keyboard meet (tests/transcript.py), in
+// pixels. Fonts and text colours stay with the game's process; a back colour
+// is a button's face, or the colour at a control's corner.
 void look() {
-    HWND top = front();
-    painted(top);
-    RECT client;
-    GetClientRect(top, &client);
-    const std::wstring window = top == topWindow(gameTitle) ? L"frmgioco | " : L"frmscelta | ";
-    out(window + L"- | - | 0 | 0 | " + std::to_wstring(client.right) + L" | " + std::to_wstring(client.bottom) +
-        L" | " + text(top) + L" | " + colour(top, 1, 1) + L" | - | - | - | 1");
-    for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        const RECT r = place(top, c);
-        const std::wstring name = nameOf(top, c), caption = text(c);
-        std::wstring parent = L"-", back = colour(top, r.left + 1, r.top + 1);
-        POINT at{r.left, r.top};
-        // A control in a frame (a group box) is placed from the frame's corner.
+    for (HWND top : {topWindow(gameTitle), topWindow(endTitle)}) {
+        if (!top) continue;
+        painted(top);
+        RECT client;
+        GetClientRect(top, &client);
+        const std::wstring window = top == topWindow(gameTitle) ? L"frmgioco | " : L"frmscelta | ";
+        out(window + L"- | - | 0 | 0 | " + std::to_wstring(client.right) + L" | " + std::to_wstring(client.bottom) +
+            L" | " + text(top) + L" | " + colour(top, 1, 1) + L" | - | - | - | 1 | - | - | 1 | 0 | 0");
+        // Each a call to Wine's server: asked once a look, not once a control.
+        const auto type = [](HWND c) { return GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK; };
+        std::vector<HWND> frames;
         for (HWND f = GetWindow(top, GW_CHILD); f; f = GetWindow(f, GW_HWNDNEXT))
-            if (const RECT fr = place(top, f);
-                f != c && (GetWindowLongW(f, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && PtInRect(&fr, at))
-                parent = nameOf(top, f), at = {r.left - fr.left, r.top - fr.top};
-        if ((GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW)
-            back = hex(static_cast<unsigned>(GetWindowLongPtrW(c, GWLP_USERDATA)), L"0x%06X");
-        const bool tipped = name == L"cmdcomincia" || name == L"cmdaiuto" || name == L"cmdesci";
-        out(window + name + L" | " + parent + L" | " + std::to_wstring(at.x) + L" | " + std::to_wstring(at.y) + L" | " +
-            std::to_wstring(r.right - r.left) + L" | " + std::to_wstring(r.bottom - r.top) + L" | " +
-            (caption.empty() ? L"-" : caption) + L" | " + back + L" | - | - | " + (tipped ? spoken(c) : L"-") + L" | " +
-            (IsWindowVisible(c) ? L"1" : L"0"));
+            if (type(f) == BS_GROUPBOX) frames.push_back(f);
+        const HWND focus = focused();
+        for (HWND c = GetWindow(top, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            const RECT r = place(top, c);
+            const std::wstring name = nameOf(top, c), caption = text(c);
+            std::wstring parent = L"-", back = colour(top, r.left + 1, r.top + 1);
+            POINT at{r.left, r.top};
+            // A control in a frame (a group box) is placed from the frame's corner.
+            for (HWND f : frames)
+                if (const RECT fr = place(top, f); f != c && PtInRect(&fr, at))
+                    parent = nameOf(top, f), at = {r.left - fr.left, r.top - fr.top};
+            if (type(c) == BS_OWNERDRAW) back = hex(static_cast<unsigned>(GetWindowLongPtrW(c, GWLP_USERDATA)));
+            const bool tipped = name == L"cmdcomincia" || name == L"cmdaiuto" || name == L"cmdesci";
+            const bool checked = type(c) == BS_AUTORADIOBUTTON && SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED;
+            out(window + name + L" | " + parent + L" | " + std::to_wstring(at.x) + L" | " + std::to_wstring(at.y) +
+                L" | " + std::to_wstring(r.right - r.left) + L" | " + std::to_wstring(r.bottom - r.top) + L" | " +
+                (caption.empty() ? L"-" : caption) + L" | " + back + L" | - | - | " + (tipped ? spoken(c) : L"-") +
+                L" | " + (IsWindowVisible(c) ? L"1 | " : L"0 | ") + spoken(c) + L" | " + spoken(c, true) + L" | " +
+                (IsWindowEnabled(c) ? L"1 | " : L"0 | ") + (checked ? L"1 | " : L"0 | ") + (c == focus ? L"1" : L"0"));
+        }
     }
+    out(L"looked");
 }
 
 // Read on the window's own surface: a control's, in another process, shows nothing.
@@ -275,32 +250,6 @@ std::wstring ink(HWND c, int inset) {
     return std::to_wstring(right < 0 ? 0 : right - left + 1) + L"x" + std::to_wstring(down < 0 ? 0 : down - up + 1);
 }
 
-// Under Wine, GetGuiResources answers 0: the GDI count is read off the game's
-// own GDI handle table (the PEB points at it; an entry of 24 bytes is in use
-// when its type, byte 14, is set), and the USER count is that of its windows.
-std::wstring gui() {
-    for (HWND w : {topWindow(gameTitle), topWindow(endTitle)})
-        if (w) RedrawWindow(w, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PROCESS_BASIC_INFORMATION info{};
-    UINT64 table = 0;
-    std::vector<char> entries(0x10000 * 24);
-    NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof info, nullptr);
-    ReadProcessMemory(process, reinterpret_cast<const char*>(info.PebBaseAddress) + 0xF8, &table, sizeof table,
-                      nullptr);
-    ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr);
-    unsigned gdi = 0, user = 0;
-    for (std::size_t type = 14; type < entries.size(); type += 24) gdi += entries[type] != 0;
-    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, nullptr));) {
-        DWORD owner;
-        GetWindowThreadProcessId(w, &owner);
-        for (HWND c = GetWindow(w, GW_CHILD); owner == GetProcessId(process) && c; c = GetWindow(c, GW_HWNDNEXT))
-            ++user;
-        user += owner == GetProcessId(process);
-    }
-    if (gdi == 0) fail(L"no GDI object count");
-    return L"gdi " + std::to_wstring(gdi) + L" user " + std::to_wstring(user);
-}
-
 // WM_DPICHANGED carries a pointer to the suggested rectangle: it is written
 // into the game's own memory.
 void moveToDpi(HWND w, int dpi) {
@@ -316,8 +265,10 @@ void moveToDpi(HWND w, int dpi) {
 }
 
 void play() {
-    const std::map<std::string, std::wstring> buttons = {
-        {"start", L"cmdcomincia"}, {"help", L"cmdaiuto"}, {"solution", L"cmdsoluzione"}, {"exit", L"cmdesci"}};
+    // The control each command clicks, by its name with the word after the command added.
+    const std::map<std::string, std::wstring> clicks{
+        {"click", L"cmd"},    {"start", L"cmdcomincia"}, {"help", L"cmdaiuto"}, {"solution", L"cmdsoluzione"},
+        {"exit", L"cmdesci"}, {"timed", L"opt"},         {"end", L"cmd"}};
     for (std::string line; std::getline(std::cin, line);) {
         std::istringstream words(line);
         std::string command, arg, arg2;
@@ -339,24 +290,20 @@ void play() {
         }
         HWND game = topWindow(gameTitle), end = topWindow(endTitle);
         bool answered = true;
-        if (buttons.count(command)) answered = send(control(game, buttons.at(command)), BM_CLICK);
-        else if (command == "click") answered = send(control(game, L"cmd" + what), BM_CLICK);
-        else if (command == "timed") answered = send(control(game, what == L"si" ? L"optsi" : L"optno"), BM_CLICK);
+        if (command == "end" && what == L"close") answered = send(end, WM_CLOSE);
+        else if (clicks.count(command))
+            answered = send(control(command == "end" ? end : game, clicks.at(command) + what), BM_CLICK);
         else if (command == "tick")
             for (int k = arg.empty() ? 1 : std::stoi(arg); k > 0 && answered; --k) answered = send(game, WM_TIMER, 1);
-        else if (command == "end" && what == L"close") answered = send(end, WM_CLOSE);
-        else if (command == "end") answered = send(control(end, what == L"si" ? L"cmdsi" : L"cmdno"), BM_CLICK);
         // The close box, sent as the title bar sends it: the window goes before the send returns.
         else if (command == "close") answered = send(game, WM_SYSCOMMAND, SC_CLOSE);
         else if (command == "double") {
             for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
                 answered = send(control(game, what), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
         } else if (command == "key") key(arg);
-        else if (command == "show")
-            for (const auto& l : state()) out(l);
-        else if (command == "focus") out(L"focus " + focusName());
-        else if (command == "look") look();
-        else if (command == "gui") out(gui());
+        else if (command == "look" || command == "show") look();
+        else if (command == "focus")
+            out(L"focus " + (GetParent(focused()) ? nameOf(GetParent(focused()), focused()) : L"-"));
         else if (command == "ink") out(ink(control(front(), what), std::stoi(arg2)));
         else if (command == "pixel") painted(front()), out(colour(front(), std::stoi(arg), std::stoi(arg2)));
         else if (command == "dpi") moveToDpi(game, std::stoi(arg));
